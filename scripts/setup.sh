@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what building the game needs on Debian: "play" for the game, "test" also for tests and benchmarks.
+set -euo pipefail
+
+purpose="${1:-play}"
+packages=(g++ cmake ninja-build)
+if [[ "$purpose" == "test" ]]; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
+fi
+
+missing=()
+if command -v dpkg-query >/dev/null 2>&1; then
+  for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$package")
+    fi
+  done
+else
+  echo "Hinweis: kein Debian-Paketsystem gefunden; es wird angenommen, dass Compiler, CMake und Ninja vorhanden sind." >&2
+fi
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+  exit 0
+fi
+
+echo "Folgende Pakete fehlen und werden installiert: ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+elif command -v sudo >/dev/null 2>&1; then
+  sudo apt-get update -qq
+  sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+else
+  echo "Fehler: Zum Installieren werden Administratorrechte gebraucht (root oder sudo)." >&2
+  echo "Bitte als Administrator ausfuehren: apt-get install ${missing[*]}" >&2
+  exit 1
+fi

@@ -1,0 +1,58 @@
+// The console interface: every screen and every typed answer of the game goes through it.
+#pragma once
+
+#include <concepts>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vaskorath {
+
+// Thrown by a read when standard input has ended; the program then stops with status 1.
+class InputEnded : public std::runtime_error {
+ public:
+  InputEnded() : std::runtime_error("Eingabe beendet.") {}
+};
+
+class Console {
+ public:
+  virtual ~Console() = default;
+
+  // Clears the screen (and the scroll-back) before a new screen is drawn.
+  virtual void clearScreen() = 0;
+  // Prints "Druecken Sie eine beliebige Taste . . ." and waits for a key.
+  virtual void pause() = 0;
+  // One key press, read without echo; in script mode the next input character that is not white space.
+  virtual char readKey() = 0;
+  // One white-space separated word.
+  virtual std::string readWord() = 0;
+  // One whole 32-bit number; anything else is refused with a message and read again.
+  virtual int readNumber() = 0;
+  // Discards the rest of the current input line, then reads the next whole line (blanks kept).
+  virtual std::string readLine() = 0;
+  // Writes text as it is.
+  virtual void write(std::string_view text) = 0;
+
+  // Writes texts and numbers joined without separators.
+  template <typename... Parts>
+  void print(const Parts&... parts) {
+    std::string text;
+    (append(text, parts), ...);
+    write(text);
+  }
+
+ private:
+  static void append(std::string& text, std::string_view part) { text += part; }
+  static void append(std::string& text, char part) { text += part; }
+  template <std::integral Number>
+    requires(!std::same_as<Number, char> && !std::same_as<Number, bool>)
+  static void append(std::string& text, Number number) {
+    text += std::to_string(number);
+  }
+};
+
+inline constexpr std::string_view kPausePrompt = "Druecken Sie eine beliebige Taste . . .";
+inline constexpr std::string_view kInvalidNumberPrompt =
+    "Ungueltige Eingabe, bitte eine ganze Zahl eingeben: ";
+
+}  // namespace vaskorath

@@ -1,0 +1,143 @@
+// Terminal handling: raw single keys, ANSI screen control, colours, restoring the terminal.
+#include "console/terminal_console.h"
+
+#include <csignal>
+#include <cerrno>
+#include <termios.h>
+#include <unistd.h>
+
+namespace vaskorath {
+
+namespace {
+
+constexpr std::string_view kClearScreen = "\x1b[H\x1b[2J\x1b[3J";
+constexpr std::string_view kGameColours = "\x1b[30;47m";  // black text on light grey
+constexpr std::string_view kResetColours = "\x1b[0m";
+constexpr char kEndOfTransmission = 4;  // Ctrl-D typed at a key prompt
+constexpr std::size_t kFlushThreshold = 64 * 1024;
+
+// What a signal handler needs to put the terminal back; only async-signal-safe calls use it.
+struct TerminalRestore {
+  volatile sig_atomic_t active = 0;
+  int inputFd = -1;
+  int outputFd = -1;
+  volatile sig_atomic_t coloured = 0;
+  termios original{};
+};
+TerminalRestore restore;
+
+void writeAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t written = ::write(fd, text.data(), text.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return;  // the output is gone; nothing sensible is left to do with the text
+    }
+    text.remove_prefix(static_cast<std::size_t>(written));
+  }
+}
+
+void restoreTerminal() {
+  if (!restore.active) return;
+  tcsetattr(restore.inputFd, TCSANOW, &restore.original);
+  if (restore.coloured) {
+    writeAll(restore.outputFd, kResetColours);
+    writeAll(restore.outputFd, "\n");
+  }
+}
+
+extern "C" void onTerminatingSignal(int signalNumber) {
+  restoreTerminal();
+  std::signal(signalNumber, SIG_DFL);
+  std::raise(signalNumber);
+}
+
+std::size_t readFromFd(int fd, char* buffer, std::size_t capacity) {
+  for (;;) {
+    const ssize_t count = ::read(fd, buffer, capacity);
+    if (count >= 0) return static_cast<std::size_t>(count);
+    if (errno != EINTR) return 0;
+  }
+}
+
+}  // namespace
+
+TerminalConsole::TerminalConsole(int inputFd, int outputFd)
+    : ReaderConsole([inputFd](char* buffer, std::size_t capacity) {
+        return readFromFd(inputFd, buffer, capacity);
+      }),
+      inputFd_(inputFd),
+      outputFd_(outputFd),
+      interactive_(isatty(inputFd) == 1),
+      screenControl_(isatty(outputFd) == 1) {
+  if (interactive_ && tcgetattr(inputFd_, &restore.original) == 0) {
+    restore.inputFd = inputFd_;
+    restore.outputFd = outputFd_;
+    restore.active = 1;
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+      std::signal(signalNumber, onTerminatingSignal);
+    }
+  }
+  if (screenControl_) {
+    writeAll(outputFd_, kGameColours);
+    restore.outputFd = outputFd_;
+    restore.coloured = 1;
+  }
+}
+
+TerminalConsole::~TerminalConsole() {
+  flush();
+  restoreTerminal();
+  if (screenControl_ && !restore.active) {
+    writeAll(outputFd_, kResetColours);
+  }
+  restore.active = 0;
+  restore.coloured = 0;
+}
+
+void TerminalConsole::clearScreen() {
+  if (screenControl_) write(kClearScreen);
+}
+
+void TerminalConsole::pause() {
+  write(kPausePrompt);
+  if (interactive_) readRawKey();
+  write("\n");
+}
+
+char TerminalConsole::readKey() {
+  if (!interactive_) return ReaderConsole::readKey();
+  return readRawKey();
+}
+
+void TerminalConsole::write(std::string_view text) {
+  pending_ += text;
+  if (pending_.size() >= kFlushThreshold) flush();
+}
+
+void TerminalConsole::flush() {
+  writeAll(outputFd_, pending_);
+  pending_.clear();
+}
+
+char TerminalConsole::readRawKey() {
+  flush();
+  termios raw = restore.original;
+  raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
+  raw.c_cc[VMIN] = 1;
+  raw.c_cc[VTIME] = 0;
+  tcsetattr(inputFd_, TCSANOW, &raw);
+  char key = 0;
+  const std::size_t count = readFromFd(inputFd_, &key, 1);
+  // Keys such as the arrows send several bytes; drop the rest so they do not answer the next question.
+  raw.c_cc[VMIN] = 0;
+  tcsetattr(inputFd_, TCSANOW, &raw);
+  char rest[32];
+  while (readFromFd(inputFd_, rest, sizeof rest) > 0) {
+  }
+  tcsetattr(inputFd_, TCSANOW, &restore.original);
+  if (count == 0 || key == kEndOfTransmission) throw InputEnded();
+  return key;
+}
+
+}  // namespace vaskorath

@@ -1,0 +1,14 @@
+// The round loop: calculation phase, last player check, rebel production and the players' turns.
+#pragma once
+
+#include "game.h"
+
+namespace vaskorath {
+
+// Plays rounds from round 1 while runde is below endrunde.
+void runCampaign(Game& game);
+
+// Number of player records 0 to 4 whose playerName is neither empty nor "Rebellen".
+int countRemainingPlayers(const CampaignState& state);
+
+}  // namespace vaskorath

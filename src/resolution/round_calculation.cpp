@@ -1,0 +1,58 @@
+// Order of one round calculation.
+#include "resolution/round_calculation.h"
+
+#include "console/console.h"
+#include "persistence/load_dialogue.h"
+#include "reports/espionage.h"
+#include "resolution/battle_detection.h"
+#include "resolution/battle_phase.h"
+#include "resolution/march_processing.h"
+#include "state/campaign_state.h"
+#include "state/random.h"
+
+namespace vaskorath {
+
+namespace {
+
+void showEndOfRoundScreen(Game& game) {
+  const CampaignState& state = game.state;
+  game.console.print("Runde ", state.runde - 1, " (von insgesamt ", state.endrunde,
+                     " Runden) ist beendet. Die Kalkulation fuer Runde ", state.runde, " beginnt.\n\n");
+  game.console.pause();
+  game.console.clearScreen();
+}
+
+}  // namespace
+
+void driftRebelAgents(Game& game) {
+  int& agents = game.state.spielerliste[kRebelFaction].agents[kRebelFaction];
+  if (agents >= 11) {
+    agents += game.random.next() % 2;
+  } else if (agents < 6) {
+    agents += game.random.next() % 5;
+  } else {
+    agents += game.random.next() % 3;
+  }
+  if (agents >= 21) agents -= game.random.next() % 3;
+}
+
+void calculateRound(Game& game) {
+  CampaignState& state = game.state;
+  state.spielerliste[kRebelFaction].agents[kRebelFaction] = 5;
+  clearBattleRecords(state);
+  if (state.loadRequested) state.runde = 2;
+  if (state.runde <= 1 || state.runde >= state.endrunde) return;
+
+  game.console.clearScreen();
+  if (!state.loadRequested) showEndOfRoundScreen(game);
+  driftRebelAgents(game);
+  deliverMercenaries(game);
+  processArrivals(game);
+  detectBattles(game);
+  // A resumed campaign replaces everything computed so far and continues at its battle phase.
+  if (state.loadRequested) runLoadDialogue(game);
+  runBattlePhase(game);
+  resolveEspionage(game);
+}
+
+}  // namespace vaskorath

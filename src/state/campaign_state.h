@@ -1,0 +1,54 @@
+// CampaignState: the one in-memory state of a campaign. About 100 MB; always allocate it on the heap.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "state/capacities.h"
+#include "state/records.h"
+
+namespace vaskorath {
+
+struct CampaignState {
+  CampaignState();
+
+  int anzahlspieler = 0;
+  int runde = 1;
+  int endrunde = 100;
+  int i = 0;  // player whose turn is running
+  int drawCounter = 0;
+  int kampfz = 0;
+  bool loadRequested = false;
+  std::string heimatplanet1;
+  std::string heimatplanet2;
+  std::string heimatplanet3;
+  std::string heimatplanet4;
+  std::string heimatplanet5;
+  std::array<int, kMaxPlayers> creditgabemenge{};
+  std::array<int, kMaxPlayers> creditgabehinweis{};
+  std::array<std::array<std::string, kInboxSize>, kMaxPlayers> spielernachrichten;
+
+  std::array<FactionRecord, kFactionCount> spielerliste;
+  std::array<LocationRecord, kLocationCount> planetenliste;
+  std::array<std::array<MarchRecord, kMarchCount>, kFactionCount> marschliste;
+  std::array<std::array<BattleRecord, kBattleCount>, kFactionCount> eventslist;
+  std::array<IntelDatabase, kFactionCount> spionageliste;
+  std::array<std::array<MercenaryOffer, kOfferCount>, kMaxPlayers> soeldnerliste;
+  std::array<std::array<int, kMarchCount>, kFactionCount> spmarschliste{};
+  EspionageResult espionageResult;
+
+  // heimatplanet1 to heimatplanet5 by player index 0 to 4.
+  std::string& heimatplanet(int player);
+  const std::string& heimatplanet(int player) const;
+
+  bool operator==(const CampaignState&) const = default;
+};
+
+// A fresh campaign with every initial value, on the heap.
+std::unique_ptr<CampaignState> makeCampaignState();
+
+// Empties every battle record (number 0, texts empty, not fought).
+void clearBattleRecords(CampaignState& state);
+
+}  // namespace vaskorath

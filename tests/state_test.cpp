@@ -1,0 +1,137 @@
+// The campaign state: initial values, troop list slots, random generator, march list compaction.
+#include <gtest/gtest.h>
+
+#include "state/campaign_state.h"
+#include "state/march_list.h"
+#include "state/random.h"
+
+namespace vaskorath {
+namespace {
+
+TEST(CampaignState, StartsWithTheDocumentedInitialValues) {
+  auto state = makeCampaignState();
+  EXPECT_EQ(state->runde, 1);
+  EXPECT_EQ(state->endrunde, 100);
+  EXPECT_EQ(state->i, 0);
+  EXPECT_EQ(state->drawCounter, 0);
+  EXPECT_FALSE(state->loadRequested);
+  for (int player = 0; player < kMaxPlayers; ++player) {
+    EXPECT_EQ(state->creditgabehinweis[player], 10);
+    EXPECT_EQ(state->creditgabemenge[player], 0);
+  }
+  for (int faction = 0; faction < kFactionCount; ++faction) {
+    for (int other = 0; other < kFactionCount; ++other) {
+      EXPECT_EQ(state->spielerliste[faction].agents[other], faction == other ? 5 : 0);
+    }
+  }
+  const FactionRecord& rebels = state->spielerliste[kRebelFaction];
+  EXPECT_EQ(rebels.playerName, "");
+  EXPECT_EQ(rebels.race, "");
+  EXPECT_EQ(rebels.status, 0);
+  const LocationRecord& location = state->planetenliste[99];
+  EXPECT_EQ(location.fortificationLevel, 1);
+  EXPECT_FALSE(location.inUse);
+  EXPECT_EQ(location.kind, kKindNone);
+}
+
+TEST(CampaignState, HomePlanetNamesByPlayerIndex) {
+  auto state = makeCampaignState();
+  state->heimatplanet(0) = "A";
+  state->heimatplanet(4) = "E";
+  EXPECT_EQ(state->heimatplanet1, "A");
+  EXPECT_EQ(state->heimatplanet5, "E");
+  EXPECT_EQ(state->heimatplanet2, "");
+}
+
+TEST(TroopList, KeepsHolesAndFillsTheFirstHole) {
+  TroopList list;
+  ASSERT_TRUE(addUnit(list, "A"));
+  ASSERT_TRUE(addUnit(list, "B"));
+  ASSERT_TRUE(addUnit(list, "C"));
+  list[0].clear();
+  list[1].clear();
+  EXPECT_EQ(list[2], "C");  // removal leaves a hole, nothing moves up
+  ASSERT_TRUE(addUnit(list, "D"));
+  EXPECT_EQ(list[0], "D");
+  EXPECT_EQ(list[1], "");
+  EXPECT_EQ(countUnits(list), 2);
+}
+
+TEST(TroopList, RefusesAUnitWhenAllSlotsAreTaken) {
+  TroopList list;
+  for (int slot = 0; slot < kTroopSlots; ++slot) ASSERT_TRUE(addUnit(list, "X"));
+  EXPECT_FALSE(addUnit(list, "Y"));
+  EXPECT_EQ(countUnits(list), kTroopSlots);
+}
+
+TEST(Random, FollowsTheClassicSequenceForSeedOne) {
+  Random random(1);
+  const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
+  for (int value : expected) EXPECT_EQ(random.next(), value);
+}
+
+TEST(Random, DigitAddsTheCounterBeforeReducing) {
+  Random random(1);
+  EXPECT_EQ(random.nextDigit(0), 1);   // 41
+  EXPECT_EQ(random.nextDigit(5), 2);   // 18467 + 5
+  EXPECT_EQ(random.nextDigit(-7), 7);  // 6334 - 7 = 6327; a negative counter still gives 0..9
+}
+
+MarchRecord march(std::string order, std::string unit) {
+  MarchRecord record;
+  record.orderText = std::move(order);
+  record.units[0] = std::move(unit);
+  record.arrivalRound = 5;
+  return record;
+}
+
+TEST(MarchList, CompactionMovesTheLastMarchIntoTheFirstHole) {
+  auto state = makeCampaignState();
+  auto& marches = state->marschliste[2];
+  marches[0] = march("erster", "a");
+  marches[1] = march("zweiter", "b");
+  marches[2] = march("dritter", "c");
+  marches[0] = MarchRecord{};  // the first of three ends
+  marches[0].reportText = "wird ueberschrieben";
+
+  compactMarchList(*state, 2);
+
+  EXPECT_EQ(marches[0].orderText, "dritter");
+  EXPECT_EQ(marches[0].units[0], "c");
+  EXPECT_EQ(marches[1].orderText, "zweiter");
+  EXPECT_EQ(marches[2], MarchRecord{});
+}
+
+TEST(MarchList, CompactionClosesSeveralHolesAndKeepsEveryMarch) {
+  auto state = makeCampaignState();
+  auto& marches = state->marschliste[0];
+  // Used at 0, 2, 5, 6, 999; holes at 1, 3, 4 and everything else.
+  for (int index : {0, 2, 5, 6, 999}) marches[index] = march("m" + std::to_string(index), "u");
+  marches[999].reportText = "Bericht";
+
+  compactMarchList(*state, 0);
+
+  // Hole 1 takes the highest used record (999), hole 3 the next (6), hole 4 then takes 5.
+  EXPECT_EQ(marches[0].orderText, "m0");
+  EXPECT_EQ(marches[1].orderText, "m999");
+  EXPECT_EQ(marches[1].reportText, "Bericht");
+  EXPECT_EQ(marches[2].orderText, "m2");
+  EXPECT_EQ(marches[3].orderText, "m6");
+  EXPECT_EQ(marches[4].orderText, "m5");
+  for (int index = 5; index < kMarchCount; ++index) {
+    ASSERT_EQ(marches[index], MarchRecord{}) << index;
+  }
+  EXPECT_EQ(state->marschliste[1][0], MarchRecord{});  // other factions untouched
+}
+
+TEST(CampaignState, ClearingBattleRecordsEmptiesEveryRow) {
+  auto state = makeCampaignState();
+  state->eventslist[5][999] = BattleRecord{3, "  3 Gefecht", true, "Hauptplanet ", "Terra"};
+  state->eventslist[0][0] = BattleRecord{1, "  1 Gefecht", false, "Aussenposten ", "Kap"};
+  clearBattleRecords(*state);
+  EXPECT_EQ(state->eventslist[5][999], BattleRecord{});
+  EXPECT_EQ(state->eventslist[0][0], BattleRecord{});
+}
+
+}  // namespace
+}  // namespace vaskorath

@@ -1,0 +1,50 @@
+// Test helpers.
+#include "test_game.h"
+
+#include "state/unit_catalogue.h"
+
+namespace vaskorath::testing {
+
+FactionRecord& TestGame::addPlayer(int index, std::string name, std::string race) {
+  FactionRecord& faction = state->spielerliste[index];
+  faction.number = index + 1;
+  faction.playerName = std::move(name);
+  faction.race = std::move(race);
+  faction.credits = 1000;
+  faction.status = 1;
+  if (state->anzahlspieler < index + 1) state->anzahlspieler = index + 1;
+  return faction;
+}
+
+FactionRecord& TestGame::addRebels() {
+  FactionRecord& rebels = state->spielerliste[kRebelFaction];
+  rebels.playerName = std::string(kRebelName);
+  rebels.race = std::string(kRebelName);
+  rebels.status = 1;
+  return rebels;
+}
+
+int TestGame::addLocation(std::string name, std::string owner, int kind, int coordinates) {
+  for (int index = 0; index < kLocationCount; ++index) {
+    LocationRecord& location = state->planetenliste[index];
+    if (location.inUse) continue;
+    location.inUse = true;
+    location.name = std::move(name);
+    location.owner = std::move(owner);
+    location.kind = kind;
+    location.coordinates = coordinates;
+    return index;
+  }
+  return -1;
+}
+
+int countOccurrences(std::string_view haystack, std::string_view needle) {
+  int count = 0;
+  for (auto found = haystack.find(needle); found != std::string_view::npos;
+       found = haystack.find(needle, found + needle.size())) {
+    ++count;
+  }
+  return count;
+}
+
+}  // namespace vaskorath::testing
