@@ -144,3 +144,19 @@ TEST(RoundLoop, TheMarchListIsCompactedAtTheEndOfATurn) {
 
 }  // namespace
 }  // namespace vaskorath::testing
+
+namespace vaskorath::testing {
+namespace {
+
+TEST(RoundLoop, APlayerCountBeyondTheTableFromAFileStaysWithinIt) {
+  TestGame test(turnsAndPhases(1, 5));
+  for (int player = 0; player < kMaxPlayers; ++player) test.addPlayer(player, "P" + std::to_string(player));
+  test.state->anzahlspieler = 9;
+  test.state->endrunde = 2;
+  runCampaign(test.game);
+  EXPECT_EQ(countOccurrences(test.console.output(), handOver(1, "P4")), 1);
+  EXPECT_EQ(test.state->i, kMaxPlayers);
+}
+
+}  // namespace
+}  // namespace vaskorath::testing

@@ -1,6 +1,8 @@
 // Round loop and player turns.
 #include "flow/round_loop.h"
 
+#include <algorithm>
+
 #include "console/console.h"
 #include "flow/main_menu.h"
 #include "flow/rebel_production.h"
@@ -55,7 +57,9 @@ void playTurn(Game& game, int player) {
 // The turns of the round in player order; eliminated players are skipped.
 void playTurns(Game& game) {
   CampaignState& state = game.state;
-  for (state.i = 0; state.i < state.anzahlspieler; ++state.i) {
+  // A loaded file may hold any player count; the table has five player records.
+  const int players = std::clamp(state.anzahlspieler, 0, kMaxPlayers);
+  for (state.i = 0; state.i < players; ++state.i) {
     if (state.runde == state.endrunde) return;
     if (state.spielerliste[state.i].playerName.empty()) {
       int next = state.i + 1;
