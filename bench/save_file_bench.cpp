@@ -1,0 +1,110 @@
+// Writing and reading save files of a fresh campaign and of one with every table filled.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "console/posix_file_system.h"
+#include "persistence/save_fields.h"
+#include "persistence/save_file.h"
+#include "state/campaign_state.h"
+
+namespace vaskorath {
+namespace {
+
+// Puts a short value into every saved field, so every text slot of the file is non-empty.
+struct FillEverything {
+  void text(std::string& value) { value = "Legionaer"; }
+  void number(int& value) { value = 1234; }
+  void flag(bool& value) { value = true; }
+};
+
+std::unique_ptr<CampaignState> freshCampaign() { return makeCampaignState(); }
+
+std::unique_ptr<CampaignState> fullCampaign() {
+  auto state = makeCampaignState();
+  FillEverything fill;
+  walkSaveFields(*state, fill);
+  return state;
+}
+
+// A temporary working directory for the real file system, removed afterwards.
+class ScratchDirectory {
+ public:
+  ScratchDirectory() : previous_(std::filesystem::current_path()) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vaskorath-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+    path_ = pattern;
+    std::filesystem::current_path(path_);
+  }
+  ~ScratchDirectory() {
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(path_);
+  }
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path path_;
+};
+
+void writeToBuffer(benchmark::State& loop, const CampaignState& state) {
+  std::size_t bytes = 0;
+  for (auto _ : loop) {
+    const std::string file = writeSaveFile(state);
+    bytes = file.size();
+    benchmark::DoNotOptimize(file.data());
+  }
+  loop.counters["file_bytes"] = static_cast<double>(bytes);
+}
+
+void writeToDisk(benchmark::State& loop, const CampaignState& state) {
+  ScratchDirectory scratch;
+  PosixFileSystem files;
+  for (auto _ : loop) {
+    if (!files.writeFileAtomically("autosave.txt", writeSaveFile(state))) loop.SkipWithError("write failed");
+  }
+}
+
+void readFromBuffer(benchmark::State& loop, const CampaignState& source) {
+  const std::string file = writeSaveFile(source);
+  auto target = makeCampaignState();
+  for (auto _ : loop) {
+    if (!readSaveFile(file, *target)) loop.SkipWithError("read failed");
+  }
+  loop.counters["file_bytes"] = static_cast<double>(file.size());
+}
+
+void readFromDisk(benchmark::State& loop, const CampaignState& source) {
+  ScratchDirectory scratch;
+  PosixFileSystem files;
+  files.writeFileAtomically("autosave.txt", writeSaveFile(source));
+  auto target = makeCampaignState();
+  for (auto _ : loop) {
+    const auto content = files.readFile("autosave.txt");
+    if (!content || !readSaveFile(*content, *target)) loop.SkipWithError("read failed");
+  }
+}
+
+void BM_WriteFreshToBuffer(benchmark::State& loop) { writeToBuffer(loop, *freshCampaign()); }
+void BM_WriteFullToBuffer(benchmark::State& loop) { writeToBuffer(loop, *fullCampaign()); }
+void BM_WriteFreshToDisk(benchmark::State& loop) { writeToDisk(loop, *freshCampaign()); }
+void BM_WriteFullToDisk(benchmark::State& loop) { writeToDisk(loop, *fullCampaign()); }
+void BM_ReadFreshFromBuffer(benchmark::State& loop) { readFromBuffer(loop, *freshCampaign()); }
+void BM_ReadFullFromBuffer(benchmark::State& loop) { readFromBuffer(loop, *fullCampaign()); }
+void BM_ReadFreshFromDisk(benchmark::State& loop) { readFromDisk(loop, *freshCampaign()); }
+void BM_ReadFullFromDisk(benchmark::State& loop) { readFromDisk(loop, *fullCampaign()); }
+
+BENCHMARK(BM_WriteFreshToBuffer)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteFullToBuffer)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteFreshToDisk)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WriteFullToDisk)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadFreshFromBuffer)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadFullFromBuffer)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadFreshFromDisk)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadFullFromDisk)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace vaskorath

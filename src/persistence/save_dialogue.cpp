@@ -1,0 +1,80 @@
+// Named save and autosave.
+#include "persistence/save_dialogue.h"
+
+#include "console/console.h"
+#include "persistence/save_file.h"
+#include "persistence/save_list.h"
+
+namespace vaskorath {
+
+namespace {
+
+constexpr std::size_t kMaxSaveNameLength = 64;
+
+bool isNameCharacter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+         c == '_';
+}
+
+std::string askSaveName(Game& game) {
+  game.console.write("\nBitte die Bezeichnung des Spielstands eingeben (z.B. vaskorathsave): ");
+  for (;;) {
+    std::string name = game.console.readWord();
+    if (isValidSaveName(name)) return name;
+    game.console.write(
+        "Ungueltiger Name. Erlaubt sind 1 bis 64 Buchstaben, Ziffern, - und _.\n"
+        "Bitte die Bezeichnung des Spielstands eingeben (z.B. vaskorathsave): ");
+  }
+}
+
+// Shown on a cleared screen instead of the success message; the campaign goes on afterwards.
+void showSaveFailure(Game& game, const WriteResult& result) {
+  game.console.print("Fehler: Der Spielstand konnte nicht gespeichert werden (", result.reason,
+                     "). Die vorherige Datei ist unveraendert.\n\n");
+  game.console.pause();
+}
+
+}  // namespace
+
+bool isValidSaveName(std::string_view name) {
+  if (name.empty() || name.size() > kMaxSaveNameLength) return false;
+  for (char c : name) {
+    if (!isNameCharacter(c)) return false;
+  }
+  return true;
+}
+
+WriteResult saveCampaign(Game& game, const std::string& fileName) {
+  return game.files.writeFileAtomically(fileName, writeSaveFile(game.state));
+}
+
+void runNamedSaveDialogue(Game& game) {
+  game.console.clearScreen();
+  game.console.write(
+      "Spielstand speichern. Folgende Spielstaende gibt es bereits:\n"
+      "------------------------------------------------------------\n\n");
+  printSaveList(game);
+  const std::string name = askSaveName(game);
+  const WriteResult result = saveCampaign(game, name + ".txt");
+  game.console.clearScreen();
+  if (result) {
+    showSavedMessage(game);
+  } else {
+    showSaveFailure(game, result);
+  }
+}
+
+bool writeAutosave(Game& game) {
+  const WriteResult result = saveCampaign(game, "autosave.txt");
+  game.console.clearScreen();
+  if (!result) showSaveFailure(game, result);
+  return result.ok;
+}
+
+void showSavedMessage(Game& game) {
+  game.console.write(
+      "Aktueller Spielstand wurde gespeichert! Bei Bedarf kann das Spiel nun beendet werden.\n\n");
+  game.console.pause();
+}
+
+}  // namespace vaskorath
