@@ -65,7 +65,9 @@ void playTurns(Game& game) {
       int next = state.i + 1;
       while (next < kFactionCount && state.spielerliste[next].playerName.empty()) ++next;
       state.i = next;
-      if (next >= kRebelFaction) return;  // only the rebels or nobody follow: the round is over
+      // Only the rebels or nobody follow: the round is over and ends like any other, so the next
+      // round renews the mercenary offers too (skipping that would stop hired units for good).
+      if (next >= kRebelFaction) return;
     }
     playTurn(game, state.i);
   }
