@@ -7,6 +7,7 @@
 #include "console/console.h"
 #include "console/file_system.h"
 #include "state/campaign_state.h"
+#include "state/march_list.h"
 #include "state/unit_catalogue.h"
 
 namespace vaskorath {
@@ -26,7 +27,7 @@ void printLocationLine(Console& console, const LocationRecord& location, bool re
   const bool outpost = location.kind == kKindOutpost;
   const std::size_t fill =
       location.name.size() < kNameColumnWidth ? kNameColumnWidth - location.name.size() : 0;
-  console.print(outpost ? "Aussenposten " : "Hauptplanet ", location.name, outpost ? " " : "  ",
+  console.print(kindWord(location.kind), location.name, outpost ? " " : "  ",
                 std::string(fill, ' '), "Koordinate ", location.coordinates, "           Befestigungsstufe ",
                 location.fortificationLevel);
   if (rebels) console.print("      (", location.rebelRace, ")");
@@ -74,7 +75,7 @@ void printMarchingTroops(Console& console, const CampaignState& state, int playe
   console.print("\nFolgende Truppenteile befinden sich ausserdem auf dem Marsch:\n", std::string(61, '-'));
   bool anyMarch = false;
   for (const MarchRecord& march : state.marschliste[player]) {
-    if (march.orderText.empty()) continue;
+    if (isFree(march)) continue;
     console.print("\n", march.orderText, " Verbleibende Marschdauer: ", march.arrivalRound - state.runde,
                   " Runde(n).\n");
     printUnits(console, march.units, "");

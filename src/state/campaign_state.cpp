@@ -27,11 +27,7 @@ const std::string& CampaignState::heimatplanet(int player) const {
 std::unique_ptr<CampaignState> makeCampaignState() { return std::make_unique<CampaignState>(); }
 
 void clearBattleRecords(CampaignState& state) {
-  for (auto& row : state.eventslist) {
-    for (BattleRecord& battle : row) {
-      if (battle != BattleRecord{}) battle = BattleRecord{};
-    }
-  }
+  for (auto& row : state.eventslist) row.fill(BattleRecord{});
 }
 
 }  // namespace vaskorath
