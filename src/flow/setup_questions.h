@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "game.h"
+#include "state/locations.h"
 
 namespace vaskorath {
-
-// Ends the name of a player's home planet.
-inline constexpr std::string_view kHomePlanetSuffix = " (Heimatplanet)";
 
 // Keeps count of the places in planetenliste that the setup has promised so far and of the
 // location names typed so far, so that a location typed now but created later (on a summary

@@ -1,0 +1,53 @@
+// Rules shared by every phase that names, finds or counts locations, factions and orders.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "state/campaign_state.h"
+
+namespace vaskorath {
+
+// Ends the name of a player's home planet.
+inline constexpr std::string_view kHomePlanetSuffix = " (Heimatplanet)";
+
+// The label that names a location in march records and texts: kind word + name,
+// e.g. "Hauptplanet Terra (Heimatplanet)".
+std::string locationLabel(const LocationRecord& location);
+
+// True when a march's destination names the location: it equals the label, or the label is the
+// destination followed by " (Heimatplanet)" (a home planet typed without its suffix).
+bool destinationMatches(std::string_view destination, const LocationRecord& location);
+
+// True when a location name belongs to `name` with or without " (Heimatplanet)" on either side.
+bool namesMatch(std::string_view locationName, std::string_view name);
+
+// Index 0 to 5 of the first faction whose playerName equals `name`, or -1. An empty name
+// belongs to nobody (eliminated factions and free locations both have one).
+int factionIndexByName(const CampaignState& state, std::string_view name);
+
+// Race index 0 to 4 of a faction's race, or -1 for any other text (the rebels, or an empty
+// race from an old file); callers decide what happens without a race grid.
+int raceIndexOf(const FactionRecord& faction);
+
+// True when slot `slot` of faction `faction` holds a unit in any of the five race grids.
+bool positionOccupied(const LocationRecord& location, int faction, int slot);
+
+// Number of (faction row, slot) positions that hold a unit in any race grid.
+int countOccupiedPositions(const LocationRecord& location);
+
+// Number of slot indices at which faction `faction` holds a unit in any race grid.
+int countOccupiedSlots(const LocationRecord& location, int faction);
+
+// What an order line says it is, read from the position of its first "b".
+enum class OrderKind { kAttack, kReconnaissance, kMarch, kOther };
+
+// The kind of an orderText: "Angriffsbefehl: ..." (first "b" at 8), "Erkundungsbefehl: ..."
+// (at 10), "Marschbefehl: ..." (at 6; returning reconnaissance troops are march orders too).
+OrderKind orderKind(std::string_view orderText);
+
+// True for the line of returning reconnaissance troops, "Marschbefehl: Folgende
+// Erkundungstruppen bewegen sich von ..." (first "E" at 23).
+bool isReturningReconnaissance(std::string_view orderText);
+
+}  // namespace vaskorath
