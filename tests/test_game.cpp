@@ -1,6 +1,8 @@
 // Test helpers.
 #include "test_game.h"
 
+#include <stdexcept>
+
 #include "state/unit_catalogue.h"
 
 namespace vaskorath::testing {
@@ -36,6 +38,26 @@ int TestGame::addLocation(std::string name, std::string owner, int kind, int coo
     return index;
   }
   return -1;
+}
+
+void TestGame::placeUnits(int location, int faction, std::initializer_list<std::string_view> units, int race) {
+  if (race < 0) race = raceIndexByName(state->spielerliste[faction].race);
+  TroopList& list = state->planetenliste[location].troops[race][faction];
+  for (std::string_view unit : units) addUnit(list, unit);
+}
+
+MarchRecord& TestGame::addMarch(int faction, std::string orderText, std::string origin, std::string destination,
+                                int arrivalRound, std::initializer_list<std::string_view> units) {
+  for (MarchRecord& march : state->marschliste[faction]) {
+    if (!march.orderText.empty()) continue;
+    march.orderText = std::move(orderText);
+    march.origin = std::move(origin);
+    march.destination = std::move(destination);
+    march.arrivalRound = arrivalRound;
+    for (std::string_view unit : units) addUnit(march.units, unit);
+    return march;
+  }
+  throw std::length_error("march list full");
 }
 
 int countOccurrences(std::string_view haystack, std::string_view needle) {

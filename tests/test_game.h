@@ -1,6 +1,7 @@
 // Test helpers: a game on a scripted console and in-memory files, and a small campaign builder.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,6 +31,12 @@ struct TestGame {
   FactionRecord& addRebels();
   // Puts a location into the lowest free record and returns its index.
   int addLocation(std::string name, std::string owner, int kind = kKindMainPlanet, int coordinates = 0);
+  // Puts units into the first free slots of a faction's row of one race grid at a location;
+  // the race defaults to the faction's own.
+  void placeUnits(int location, int faction, std::initializer_list<std::string_view> units, int race = -1);
+  // Writes a march into the faction's first free record and returns it.
+  MarchRecord& addMarch(int faction, std::string orderText, std::string origin, std::string destination,
+                        int arrivalRound, std::initializer_list<std::string_view> units);
 };
 
 // Number of times `needle` occurs in `haystack`.
