@@ -17,7 +17,7 @@ namespace {
 struct FieldCounter {
   int lines = 0;
   void text(const std::string&) { ++lines; }
-  void number(int) { ++lines; }
+  void number(int, ValueRange) { ++lines; }
   void flag(bool) { ++lines; }
 };
 
@@ -231,11 +231,16 @@ TEST(SaveFileFormat, KnownValuesStandAtTheirLines) {
 }
 
 // Gives every field its own value from its position in the walk, so a field visited twice or read
-// into the wrong place cannot go unnoticed.
+// into the wrong place cannot go unnoticed; a number outside its field's range wraps into it (only
+// the few narrow fields share values).
 struct DistinctValues {
   int position = 0;
   void text(std::string& value) { value = "Text " + std::to_string(++position); }
-  void number(int& value) { value = -(++position); }
+  void number(int& value, ValueRange range) {
+    ++position;
+    const long long span = static_cast<long long>(range.maximum) - range.minimum + 1;
+    value = static_cast<int>(range.minimum + position % span);
+  }
   void flag(bool& value) { value = (++position % 2) == 1; }
 };
 
@@ -247,9 +252,9 @@ TEST(SaveFile, EveryFieldHasALineOfItsOwnAndReadsBackIntoItsField) {
   const auto lines = splitLines(file);
   ASSERT_EQ(lines.size(), 3'250'689u);
   EXPECT_EQ(lines[0], "Text 1");
-  EXPECT_EQ(lines[5], "-6");
-  EXPECT_EQ(lines[7], "0");  // inUse, position 8
-  EXPECT_EQ(lines[3'250'688], "-3250689");
+  EXPECT_EQ(lines[5], "6");
+  EXPECT_EQ(lines[7], "0");             // inUse, position 8
+  EXPECT_EQ(lines[3'250'688], "442");  // kampfz: position 3,250,689 wrapped into 0 to 1000
 
   auto loaded = makeCampaignState();
   ASSERT_TRUE(readSaveFile(file, *loaded));
@@ -279,8 +284,15 @@ TEST(SaveFile, ReadingKeepsWhatIsNotSavedAndReplacesEverythingElse) {
   EXPECT_EQ(target->runde, 9);
 }
 
-// Lines of a hand-made file: "0" everywhere (a valid text, number and flag alike).
-std::vector<std::string> zeroLines() { return std::vector<std::string>(3'250'689, "0"); }
+// Lines of a hand-made file: "0" everywhere (a valid text, number and flag alike), but for the
+// round, the round limit and the player count, which no campaign has at 0.
+std::vector<std::string> zeroLines() {
+  std::vector<std::string> lines(3'250'689, "0");
+  lines[3'250'685 - 1] = "2";   // runde
+  lines[3'250'686 - 1] = "10";  // endrunde
+  lines[3'250'688 - 1] = "2";   // anzahlspieler
+  return lines;
+}
 
 TEST(SaveFile, AHandMadeFileWithCarriageReturnsLoadsWithTextsWhole) {
   std::vector<std::string> lines = zeroLines();
@@ -290,7 +302,7 @@ TEST(SaveFile, AHandMadeFileWithCarriageReturnsLoadsWithTextsWhole) {
   lines[602007 - 1] = "1500";
   lines[602488 - 1] = "Angriffsbefehl: 3 Einheiten von Terra nach Kalt";
   lines[3250685 - 1] = "4";
-  lines[3250689 - 1] = "-2147483648";
+  lines[3250689 - 1] = "1000";
   auto state = makeCampaignState();
   const ReadResult result = readSaveFile(joinLines(lines, "\r\n"), *state);
   ASSERT_TRUE(result) << "line " << result.line << ": " << result.expected;
@@ -302,7 +314,7 @@ TEST(SaveFile, AHandMadeFileWithCarriageReturnsLoadsWithTextsWhole) {
   EXPECT_EQ(state->marschliste[0][0].orderText, "Angriffsbefehl: 3 Einheiten von Terra nach Kalt");
   EXPECT_EQ(state->planetenliste[0].fortificationLevel, 0);
   EXPECT_EQ(state->runde, 4);
-  EXPECT_EQ(state->kampfz, -2147483648);
+  EXPECT_EQ(state->kampfz, 1000);
 }
 
 TEST(SaveFile, TheLastLineEndMayBeMissing) {
@@ -381,6 +393,60 @@ TEST_F(RefusedSaveFile, WhenAFlagIsNeitherZeroNorOne) {
   lines[8 - 1] = "0";
   lines[602489 - 1] = "true";  // fought of battle (0, 0)
   expectRefusedAt(read(lines), 602489, "a flag, 0 or 1");
+}
+
+// Values that are whole numbers but that no campaign written by the program can hold, by field
+// family; each would be used as an index, a count, a loop bound or in arithmetic.
+TEST_F(RefusedSaveFile, WhenAValueLiesOutsideWhatACampaignCanHold) {
+  struct Case {
+    int line;
+    const char* value;
+    const char* expected;
+  };
+  const Case cases[] = {
+      // The campaign's scalars.
+      {3'250'685, "2147483647", "a number from 2 to 1000000000"},   // runde near the 32-bit limit
+      {3'250'685, "-2147483647", "a number from 2 to 1000000000"},  // runde far below round 1
+      {3'250'685, "1", "a number from 2 to 1000000000"},            // no save is written in round 1
+      {3'250'688, "6", "a number from 2 to 5"},                     // anzahlspieler
+      {3'250'684, "7", "a number from 0 to 6"},                     // i
+      {3'250'689, "1001", "a number from 0 to 1000"},               // kampfz
+      {3'250'687, "-1", "a number from 0 to 100000000"},            // drawCounter
+      // Locations.
+      {10, "3", "a number from 0 to 2"},                            // kind
+      {6, "-1", "a number from 0 to 1000"},                         // fortificationLevel
+      {9, "2147483000", "a number from 0 to 1100000000"},           // productionDueRound
+      {1213, "-5", "a number from 0 to 10000000"},                  // battleUnitCount
+      // Factions.
+      {602'001, "-1", "a number from 0 to 1000000"},                // home-service agents
+      {602'002, "2000000000", "a number from 0 to 1000000"},        // agents abroad
+      {602'011, "3", "a number from 0 to 2"},                       // status
+      {602'013, "101", "a number from 0 to 100"},                   // mainPlanetCount
+      // Mercenary offers.
+      {602'079, "-1", "a number from 0 to 1000"},                   // deliveryCountdown
+      {602'082, "-100", "a number from 0 to 2147483647"},           // price
+      // Marches, battles and the intelligence database.
+      {602'279, "-3", "a number from 0 to 1100000000"},             // arrivalRound
+      {602'281, "2147483647", "a number from 0 to 25000000"},       // duration
+      {602'282, "-1", "a number from 0 to 1000000"},                // visibilityScore
+      {602'491, "1001", "a number from 0 to 1000"},                 // battle number
+      {602'698, "-1", "a number from 0 to 1100000000"},             // briefArrivalRound
+      {602'902, "2147483647", "a number from 0 to 1100000000"},     // expiryRound
+  };
+  for (const Case& bad : cases) {
+    SCOPED_TRACE(bad.line);
+    std::vector<std::string> lines = zeroLines();
+    lines[bad.line - 1] = bad.value;
+    expectRefusedAt(read(lines), bad.line, bad.expected);
+  }
+}
+
+TEST_F(RefusedSaveFile, WhenTheRoundIsNotBeforeTheRoundLimitOrTheFileIsAllZeros) {
+  std::vector<std::string> lines = zeroLines();
+  lines[3'250'685 - 1] = "10";  // runde equal to endrunde
+  expectRefusedAt(read(lines), 3'250'686, "a round limit above the current round");
+  // A file of nothing but "0" has no players and no round: refused, not a campaign that ends at once.
+  expectRefusedAt(read(std::vector<std::string>(3'250'689, "0")), 3'250'685, "a number from 2 to 1000000000");
 }
 
 TEST_F(RefusedSaveFile, AtTheFirstBadLine) {

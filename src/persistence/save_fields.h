@@ -1,6 +1,8 @@
 // The order of the fields in a save file, written down once: the writer and the reader both walk it.
 #pragma once
 
+#include <climits>
+
 #include "state/campaign_state.h"
 
 namespace vaskorath {
@@ -27,9 +29,44 @@ static_assert(kInboxSize == kLocationCount);
 static_assert(kBattleCount == kMarchCount && kMarchReportCount == kMarchCount);
 static_assert(kLocationReportCount <= kMarchCount);
 
-// A visitor has text(s), number(n) and flag(b); it receives references into `state`, so the same
+// The values a number line may hold. The game uses these numbers as indices, counts, loop bounds
+// and in arithmetic, so a value no campaign written by the program can reach is refused like a
+// malformed line. The limits are generous, so that files of existing campaigns load.
+struct ValueRange {
+  int minimum;
+  int maximum;
+
+  constexpr bool contains(int value) const { return value >= minimum && value <= maximum; }
+};
+
+inline constexpr ValueRange kAnyNumber{INT_MIN, INT_MAX};
+// Far below the 32-bit limit, so that arrival rounds, due rounds and expiry rounds computed from
+// the current round cannot overflow.
+inline constexpr int kMaxRound = 1'000'000'000;
+// A save is only ever written in a battle phase, which rounds 2 to endrunde - 1 have.
+inline constexpr ValueRange kCurrentRound{2, kMaxRound};
+inline constexpr ValueRange kRoundLimit{3, INT_MAX};
+// A round stored in a record (arrival, completion, expiry); 0 means none.
+inline constexpr ValueRange kStoredRound{0, kMaxRound + 100'000'000};
+// March durations: coordinates are free numbers in old files, so a duration can be large.
+inline constexpr ValueRange kDuration{0, 25'000'000};
+inline constexpr ValueRange kPlayerCount{2, kMaxPlayers};
+inline constexpr ValueRange kTurnIndex{0, kFactionCount};  // the turn loop can leave it at 6
+inline constexpr ValueRange kBattleNumber{0, kBattleCount};
+inline constexpr ValueRange kDrawCounter{0, 100'000'000};
+inline constexpr ValueRange kLocationKind{kKindNone, kKindMainPlanet};
+inline constexpr ValueRange kFactionStatus{0, 2};
+inline constexpr ValueRange kFortificationLevel{0, 1000};
+inline constexpr ValueRange kBattleUnitCount{0, 10'000'000};
+inline constexpr ValueRange kLocationCountField{0, kLocationCount};
+inline constexpr ValueRange kAgentCount{0, kMaxAgents};
+inline constexpr ValueRange kVisibilityScore{0, 1'000'000};
+inline constexpr ValueRange kDeliveryCountdown{0, 1000};
+inline constexpr ValueRange kPrice{0, INT_MAX};
+
+// A visitor has text(s), number(n, range) and flag(b); it receives references into `state`, so the same
 // walk serves a const state (writer, checker) and a mutable one (loader). State is CampaignState
-// or const CampaignState.
+// or const CampaignState. Only the checking visitor looks at the range.
 
 // Every slot of the troop grid of one race at a location: factions 0 to 5, slots 0 to 199 each.
 template <typename Location, typename Visitor>
@@ -45,16 +82,16 @@ void walkLocationBlock(State& state, Visitor& visit) {
   for (int index = 0; index < kLocationCount; ++index) {
     for (int player = 0; player < kMaxPlayers; ++player) visit.text(state.spielernachrichten[player][index]);
     auto& location = state.planetenliste[index];
-    visit.number(location.fortificationLevel);
+    visit.number(location.fortificationLevel, kFortificationLevel);
     visit.text(location.owner);
     visit.flag(location.inUse);
-    visit.number(location.productionDueRound);
-    visit.number(location.kind);
+    visit.number(location.productionDueRound, kStoredRound);
+    visit.number(location.kind, kLocationKind);
     walkTroopGrid(location, 0, visit);
     visit.text(location.productionItem[0]);
     visit.flag(location.battlePending);
-    visit.number(location.battleUnitCount);
-    visit.number(location.coordinates);
+    visit.number(location.battleUnitCount, kBattleUnitCount);
+    visit.number(location.coordinates, kAnyNumber);
     visit.text(location.name);
     walkTroopGrid(location, 3, visit);
     visit.text(location.productionItem[3]);
@@ -72,14 +109,14 @@ void walkLocationBlock(State& state, Visitor& visit) {
 template <typename State, typename Visitor>
 void walkFactionBlock(State& state, Visitor& visit) {
   for (auto& faction : state.spielerliste) {
-    for (auto& agents : faction.agents) visit.number(agents);
-    visit.number(faction.credits);
+    for (auto& agents : faction.agents) visit.number(agents, kAgentCount);
+    visit.number(faction.credits, kAnyNumber);
     visit.text(faction.race);
     visit.text(faction.playerName);
-    visit.number(faction.number);
-    visit.number(faction.status);
-    visit.number(faction.outpostCount);
-    visit.number(faction.mainPlanetCount);
+    visit.number(faction.number, kAnyNumber);
+    visit.number(faction.status, kFactionStatus);
+    visit.number(faction.outpostCount, kLocationCountField);
+    visit.number(faction.mainPlanetCount, kLocationCountField);
   }
 }
 
@@ -88,10 +125,10 @@ template <typename State, typename Visitor>
 void walkOfferBlock(State& state, Visitor& visit) {
   for (auto& offers : state.soeldnerliste) {
     for (auto& offer : offers) {
-      visit.number(offer.deliveryCountdown);
+      visit.number(offer.deliveryCountdown, kDeliveryCountdown);
       visit.flag(offer.hired);
       visit.text(offer.unitName);
-      visit.number(offer.price);
+      visit.number(offer.price, kPrice);
     }
   }
 }
@@ -100,21 +137,21 @@ void walkOfferBlock(State& state, Visitor& visit) {
 template <typename Report, typename Visitor>
 void walkMarchReport(Report& report, Visitor& visit) {
   visit.text(report.detailedText);
-  visit.number(report.detailedArrivalRound);
+  visit.number(report.detailedArrivalRound, kStoredRound);
   visit.text(report.header);
   for (auto& slot : report.troops) visit.text(slot);
   visit.text(report.briefText);
-  visit.number(report.briefArrivalRound);
+  visit.number(report.briefArrivalRound, kStoredRound);
 }
 
 // One observed location in the intelligence database.
 template <typename Report, typename Visitor>
 void walkLocationReport(Report& report, Visitor& visit) {
   visit.text(report.header);
-  visit.number(report.productionDueRound);
+  visit.number(report.productionDueRound, kStoredRound);
   visit.text(report.productionText);
   for (auto& slot : report.troops) visit.text(slot);
-  visit.number(report.expiryRound);
+  visit.number(report.expiryRound, kStoredRound);
 }
 
 // Block 4: per faction and index j, march j, battle record j, march report j, location report j
@@ -125,13 +162,13 @@ void walkMarchBlock(State& state, Visitor& visit) {
     auto& intel = state.spionageliste[faction];
     for (int index = 0; index < kMarchCount; ++index) {
       auto& march = state.marschliste[faction][index];
-      visit.number(march.arrivalRound);
+      visit.number(march.arrivalRound, kStoredRound);
       visit.text(march.reportText);
-      visit.number(march.duration);
-      visit.number(march.visibilityScore);
+      visit.number(march.duration, kDuration);
+      visit.number(march.visibilityScore, kVisibilityScore);
       visit.text(march.reconMode);
       visit.text(march.reservedText);
-      visit.number(march.reservedNumber);
+      visit.number(march.reservedNumber, kAnyNumber);
       visit.text(march.origin);
       for (auto& slot : march.units) visit.text(slot);
       visit.text(march.destination);
@@ -139,12 +176,12 @@ void walkMarchBlock(State& state, Visitor& visit) {
       auto& battle = state.eventslist[faction][index];
       visit.flag(battle.fought);
       visit.text(battle.label);
-      visit.number(battle.number);
+      visit.number(battle.number, kBattleNumber);
       visit.text(battle.locationName);
       visit.text(battle.locationKind);
       walkMarchReport(intel.marchReports[index], visit);
       if (index < kLocationReportCount) walkLocationReport(intel.locationReports[index], visit);
-      visit.number(state.spmarschliste[faction][index]);
+      visit.number(state.spmarschliste[faction][index], kAnyNumber);
     }
   }
 }
@@ -153,12 +190,12 @@ void walkMarchBlock(State& state, Visitor& visit) {
 template <typename State, typename Visitor>
 void walkScalarBlock(State& state, Visitor& visit) {
   for (int player = 0; player < kMaxPlayers; ++player) visit.text(state.heimatplanet(player));
-  visit.number(state.i);
-  visit.number(state.runde);
-  visit.number(state.endrunde);
-  visit.number(state.drawCounter);
-  visit.number(state.anzahlspieler);
-  visit.number(state.kampfz);
+  visit.number(state.i, kTurnIndex);
+  visit.number(state.runde, kCurrentRound);
+  visit.number(state.endrunde, kRoundLimit);
+  visit.number(state.drawCounter, kDrawCounter);
+  visit.number(state.anzahlspieler, kPlayerCount);
+  visit.number(state.kampfz, kBattleNumber);
 }
 
 // The whole save file, field by field in file order.

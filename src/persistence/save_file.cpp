@@ -2,6 +2,7 @@
 #include "persistence/save_file.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <optional>
 #include <utility>
@@ -34,7 +35,7 @@ struct SizeCounter {
   std::size_t bytes = 0;
 
   void text(const std::string& value) { bytes += value.size() + 1; }
-  void number(int value) {
+  void number(int value, ValueRange) {
     char buffer[kMaxNumberLength];
     bytes += formatNumber(value, buffer).size() + 1;
   }
@@ -48,7 +49,7 @@ struct LineWriter {
     out += value;
     out += '\n';
   }
-  void number(int value) {
+  void number(int value, ValueRange) {
     char buffer[kMaxNumberLength];
     out += formatNumber(value, buffer);
     out += '\n';
@@ -71,25 +72,40 @@ class LineCursor {
   }
 
   int lineNumber() const { return lineNumber_; }
+  // What is left of the buffer, from the next line on.
+  std::string_view rest() const { return rest_; }
 
  private:
   std::string_view rest_;
   int lineNumber_ = 0;
 };
 
-// First pass: checks every number and flag line; remembers the first bad one.
+// First pass: checks every number and flag line; remembers the first bad one and where the
+// scalar block begins, for the checks that compare two of its values.
 struct LineChecker {
   LineCursor lines;
   ReadResult result;
+  std::string_view scalarBlock;
 
-  void text(const std::string&) { lines.next(); }
-  void number(int) {
-    const std::string_view line = lines.next();
-    if (result.ok && !parseNumber(line)) fail("a whole 32-bit number");
+  void text(const std::string&) { next(); }
+  void number(int, ValueRange range) {
+    const std::string_view line = next();
+    if (!result.ok) return;
+    const std::optional<int> value = parseNumber(line);
+    if (!value) {
+      fail("a whole 32-bit number");
+    } else if (!range.contains(*value)) {
+      fail("a number from " + std::to_string(range.minimum) + " to " + std::to_string(range.maximum));
+    }
   }
   void flag(bool) {
-    const std::string_view line = lines.next();
+    const std::string_view line = next();
     if (result.ok && line != "0" && line != "1") fail("a flag, 0 or 1");
+  }
+
+  std::string_view next() {
+    if (lines.lineNumber() == kSaveFileLines - kScalarBlockLines) scalarBlock = lines.rest();
+    return lines.next();
   }
 
   void fail(std::string expected) {
@@ -102,9 +118,33 @@ struct LineLoader {
   LineCursor lines;
 
   void text(std::string& value) { value.assign(lines.next()); }
-  void number(int& value) { value = parseNumber(lines.next()).value_or(0); }
+  void number(int& value, ValueRange) { value = parseNumber(lines.next()).value_or(0); }
   void flag(bool& value) { value = lines.next() == "1"; }
 };
+
+// The scalar block on its own, read through the same walk as the whole state.
+struct SavedScalars {
+  std::array<std::string, kMaxPlayers> homePlanets;
+  int i = 0;
+  int runde = 0;
+  int endrunde = 0;
+  int drawCounter = 0;
+  int anzahlspieler = 0;
+  int kampfz = 0;
+
+  std::string& heimatplanet(int player) { return homePlanets[player]; }
+};
+
+// Values that are only wrong together: the saved round must lie before the round limit.
+ReadResult checkScalarsTogether(std::string_view scalarBlock) {
+  SavedScalars scalars;
+  LineLoader loader{LineCursor(scalarBlock)};
+  walkScalarBlock(scalars, loader);
+  if (scalars.runde >= scalars.endrunde) {
+    return ReadResult{false, kSaveFileLines - 3, "a round limit above the current round"};
+  }
+  return {};
+}
 
 // Lines in the buffer; a last line without its line end counts as well.
 std::ptrdiff_t countLines(std::string_view content) {
@@ -136,9 +176,10 @@ std::string writeSaveFile(const CampaignState& state) {
 ReadResult readSaveFile(std::string_view content, CampaignState& state) {
   if (ReadResult count = checkLineCount(content); !count) return count;
   // The checker walks the live state only for the shape of the file; it changes nothing.
-  LineChecker checker{LineCursor(content), {}};
+  LineChecker checker{LineCursor(content), {}, {}};
   walkSaveFields(std::as_const(state), checker);
   if (!checker.result) return checker.result;
+  if (ReadResult together = checkScalarsTogether(checker.scalarBlock); !together) return together;
   LineLoader loader{LineCursor(content)};
   walkSaveFields(state, loader);
   return {};

@@ -17,6 +17,7 @@ inline constexpr int kOfferCount = 10;        // mercenary offers per player
 inline constexpr int kInboxSize = 100;        // messages per player
 inline constexpr int kMaxMainPlanets = 50;    // setup list of main planets per faction
 inline constexpr int kMaxOutposts = 100;      // setup list of outposts per faction
+inline constexpr int kMaxAgents = 1'000'000;  // agents of one faction in all, so espionage ends promptly
 inline constexpr int kNobody = 10;            // creditgabehinweis value: no giver
 
 }  // namespace vaskorath
