@@ -91,8 +91,10 @@ void readFromDisk(benchmark::State& loop, const CampaignState& source) {
   files.writeFileAtomically("autosave.txt", writeSaveFile(source));
   auto target = makeCampaignState();
   for (auto _ : loop) {
-    const auto content = files.readFile("autosave.txt");
-    if (!content || !readSaveFile(*content, *target)) loop.SkipWithError("read failed");
+    const FileContent file = files.readFile("autosave.txt");
+    if (file.status != FileContent::Status::kRead || !readSaveFile(file.content, *target)) {
+      loop.SkipWithError("read failed");
+    }
   }
 }
 

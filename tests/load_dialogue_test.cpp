@@ -117,6 +117,12 @@ TEST(LoadDialogue, ABrokenFileEndsTheProgramAndLoadsNothing) {
               "Fehler. Datei ist unvollstaendig oder beschaedigt. Programm neu starten!\n\n" + kPause);
     EXPECT_TRUE(*test.state == *before);
   }
+  // A pipe or a device under a save's name is no save either.
+  LoadingGame test("autosave\n");
+  test.files.unsuitableFiles.insert("autosave.txt");
+  EXPECT_EQ(test.load(), 1);
+  EXPECT_EQ(test.console.currentScreen(),
+            "Fehler. Datei ist unvollstaendig oder beschaedigt. Programm neu starten!\n\n" + kPause);
 }
 
 TEST(LoadDialogue, AResumedCampaignContinuesAtTheBattlePhaseOfItsRound) {

@@ -144,6 +144,28 @@ TEST(Autosave, OnTheRealFileSystemWritesTheFileOrReportsWhyNot) {
   EXPECT_EQ(entries, 1);
 }
 
+TEST(Autosave, OfANewCampaignNeverReplacesTheOldAutosaveEvenWhenKeepingItFails) {
+  TestGame test;
+  test.state->keepPreviousAutosave = true;
+  test.files.files["autosave.txt"] = "alte Kampagne";
+  test.files.writeFailureReason = "kein freier Speicherplatz";
+  EXPECT_FALSE(writeAutosave(test.game));
+  EXPECT_EQ(test.console.currentScreen(), saveFailure("kein freier Speicherplatz") + kPause);
+  EXPECT_EQ(test.files.files.size(), 1u);
+  EXPECT_EQ(test.files.files["autosave.txt"], "alte Kampagne");
+
+  // The next autosave tries again; once kept, later autosaves replace their own file quietly.
+  test.files.writeFailureReason.clear();
+  test.console.clearOutput();
+  EXPECT_TRUE(writeAutosave(test.game));
+  EXPECT_EQ(test.files.files["autosave-vorher-1.txt"], "alte Kampagne");
+  EXPECT_NE(test.console.output().find("autosave-vorher-1.txt aufbewahrt."), std::string::npos);
+  test.console.clearOutput();
+  EXPECT_TRUE(writeAutosave(test.game));
+  EXPECT_EQ(test.console.output(), "");
+  EXPECT_EQ(test.files.files.size(), 2u);
+}
+
 TEST(Autosave, InAReadOnlyDirectoryTheOldFileStays) {
   if (geteuid() == 0) GTEST_SKIP() << "root may write into read-only directories";
   TemporaryDirectory directory;

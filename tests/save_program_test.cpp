@@ -58,6 +58,27 @@ TEST(SaveProgram, ACampaignSavedInRoundTwoResumesThereFromTheAutosave) {
   EXPECT_EQ(second.out.find("Runde 1 "), std::string::npos);
   // The second run saved the loaded campaign again at the same point: same planets, troops, credits.
   EXPECT_EQ(directory.read("autosave.txt"), saved);
+  EXPECT_FALSE(std::filesystem::exists(directory.path() / "autosave-vorher-1.txt"));
+}
+
+TEST(SaveProgram, ANewCampaignKeepsTheAutosaveOfTheCampaignBeforeIt) {
+  TemporaryDirectory directory;
+  directory.write("autosave.txt", "der Spielstand der Sommerkampagne");
+  directory.write("autosave-vorher-1.txt", "noch aelter");
+  const ProgramRun run = runGame(directory.path(), kSetup + "9\n9\n" + "0\n" + "9\n9\n");
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(directory.read("autosave-vorher-1.txt"), "noch aelter");
+  EXPECT_EQ(directory.read("autosave-vorher-2.txt"), "der Spielstand der Sommerkampagne");
+  EXPECT_EQ(splitLines(directory.read("autosave.txt")).size(), 3'250'689u);
+  // Said once, right after the autosave, before the first turn of round 2.
+  const std::string notice =
+      "Hinweis: Der bisherige Spielstand autosave.txt wurde als autosave-vorher-2.txt aufbewahrt.\n\n"
+      "Druecken Sie eine beliebige Taste . . .\n";
+  const auto noticeAt = run.out.find(notice);
+  ASSERT_NE(noticeAt, std::string::npos) << run.out;
+  EXPECT_TRUE(run.out.substr(0, noticeAt).ends_with(kNoBattleScreenOfRoundTwo));
+  EXPECT_EQ(run.out.find("Runde 2          Anna"), noticeAt + notice.size());
+  EXPECT_EQ(run.out.find("Hinweis:", noticeAt + 1), std::string::npos);
 }
 
 TEST(SaveProgram, AFileThatIsNoSaveEndsTheProgramWithStatusOne) {

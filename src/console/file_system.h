@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,20 +21,43 @@ struct WriteResult {
   explicit operator bool() const { return ok; }
 };
 
+// What reading a whole file gave.
+struct FileContent {
+  enum class Status {
+    kRead,        // content holds the whole file
+    kCannotOpen,  // missing, or no permission to read
+    kUnsuitable,  // not a regular file (a pipe, a device, a directory) or larger than any save
+  };
+  Status status = Status::kRead;
+  std::string content;
+};
+
+// No save file comes near this size; anything larger is refused before it is read.
+inline constexpr std::uintmax_t kMaxReadableFileSize = 256u * 1024 * 1024;
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
 
   // The ".txt" files of the working directory, sorted by name.
   virtual std::vector<SaveFileInfo> listSaveFiles() = 0;
-  // The whole content of a file, or nullopt when it cannot be opened or read.
-  virtual std::optional<std::string> readFile(const std::string& name) = 0;
+  // The whole content of a regular file of at most kMaxReadableFileSize bytes. Never blocks on a
+  // pipe and never reads a device.
+  virtual FileContent readFile(const std::string& name) = 0;
   // Replaces the file with the content so that a failure at any point leaves the previous
   // file as it was.
   virtual WriteResult writeFileAtomically(const std::string& name, std::string_view content) = 0;
   // Removes temporary files that an interrupted save left behind.
   virtual void removeStaleTemporaries() = 0;
+  // Claims the working directory for this program until it ends; false when another program
+  // holds it (two copies would overwrite each other's saves).
+  virtual bool lockWorkingDirectory() = 0;
+  // True when a regular file of this name exists.
   virtual bool exists(const std::string& name) = 0;
+  // True when anything at all (a file, a directory, a link) bears this name.
+  virtual bool nameInUse(const std::string& name) = 0;
+  // Gives a file a new name that nothing bears yet.
+  virtual WriteResult renameFile(const std::string& from, const std::string& to) = 0;
   // Opens the file in the system's image viewer without waiting for it; false when no viewer
   // could be started.
   virtual bool openInViewer(const std::string& name) = 0;

@@ -11,15 +11,25 @@ std::vector<SaveFileInfo> MemoryFileSystem::listSaveFiles() {
   return saves;
 }
 
-std::optional<std::string> MemoryFileSystem::readFile(const std::string& name) {
+FileContent MemoryFileSystem::readFile(const std::string& name) {
+  if (unsuitableFiles.contains(name)) return {FileContent::Status::kUnsuitable, {}};
   const auto found = files.find(name);
-  if (found == files.end()) return std::nullopt;
-  return found->second;
+  if (found == files.end()) return {FileContent::Status::kCannotOpen, {}};
+  return {FileContent::Status::kRead, found->second};
 }
 
 WriteResult MemoryFileSystem::writeFileAtomically(const std::string& name, std::string_view content) {
   if (!writeFailureReason.empty()) return WriteResult{false, writeFailureReason};
   files[name] = std::string(content);
+  return {};
+}
+
+WriteResult MemoryFileSystem::renameFile(const std::string& from, const std::string& to) {
+  if (!writeFailureReason.empty()) return WriteResult{false, writeFailureReason};
+  const auto found = files.find(from);
+  if (found == files.end() || nameInUse(to)) return WriteResult{false, "Datei nicht gefunden"};
+  files[to] = std::move(found->second);
+  files.erase(from);
   return {};
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "console/file_system.h"
@@ -11,16 +12,24 @@ namespace vaskorath {
 class MemoryFileSystem : public FileSystem {
  public:
   std::vector<SaveFileInfo> listSaveFiles() override;
-  std::optional<std::string> readFile(const std::string& name) override;
+  FileContent readFile(const std::string& name) override;
   WriteResult writeFileAtomically(const std::string& name, std::string_view content) override;
   void removeStaleTemporaries() override {}
+  bool lockWorkingDirectory() override { return !lockedByAnotherProgram; }
   bool exists(const std::string& name) override { return files.contains(name); }
+  bool nameInUse(const std::string& name) override {
+    return files.contains(name) || unsuitableFiles.contains(name);
+  }
+  WriteResult renameFile(const std::string& from, const std::string& to) override;
   bool openInViewer(const std::string& name) override;
 
   std::map<std::string, std::string> files;
+  // Names that stand for something other than a regular file (a pipe, a device).
+  std::set<std::string> unsuitableFiles;
   // When not empty, every write fails with this reason and changes nothing.
   std::string writeFailureReason;
   bool viewerAvailable = true;
+  bool lockedByAnotherProgram = false;
   std::vector<std::string> openedInViewer;
 };
 

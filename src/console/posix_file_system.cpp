@@ -2,6 +2,7 @@
 #include "console/posix_file_system.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <chrono>
 #include <filesystem>
 #include <system_error>
@@ -36,6 +38,11 @@ std::string reasonFor(int error) {
     case EISDIR: return "an dieser Stelle steht ein Verzeichnis";
     case EIO: return "Ein-/Ausgabefehler des Datentraegers";
     case ENAMETOOLONG: return "Dateiname ist zu lang";
+    case EFBIG: return "die erlaubte Dateigroesse ist ueberschritten";
+    case EXDEV: return "Ziel liegt auf einem anderen Datentraeger";
+    case EMFILE:
+    case ENFILE: return "zu viele geoeffnete Dateien";
+    case ENOENT: return "Datei oder Verzeichnis nicht gefunden";
     default: return "Systemfehler " + std::to_string(error);
   }
 }
@@ -63,6 +70,29 @@ mode_t permissionsFor(const std::string& name) {
   return 0666 & ~mask;
 }
 
+// The whole file behind fd when it is a regular file of a size a save can have. The size is
+// checked again while reading, in case the file grows meanwhile.
+FileContent readRegularFile(int fd) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) return {FileContent::Status::kCannotOpen, {}};
+  if (!S_ISREG(info.st_mode) || static_cast<std::uintmax_t>(info.st_size) > kMaxReadableFileSize) {
+    return {FileContent::Status::kUnsuitable, {}};
+  }
+  FileContent result;
+  result.content.reserve(static_cast<std::size_t>(info.st_size));
+  char chunk[1 << 16];
+  for (;;) {
+    const ssize_t count = ::read(fd, chunk, sizeof chunk);
+    if (count == 0) return result;
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      return {FileContent::Status::kCannotOpen, {}};
+    }
+    result.content.append(chunk, static_cast<std::size_t>(count));
+    if (result.content.size() > kMaxReadableFileSize) return {FileContent::Status::kUnsuitable, {}};
+  }
+}
+
 void reapFinishedViewers() {
   int status = 0;
   while (::waitpid(-1, &status, WNOHANG) > 0) {
@@ -70,6 +100,12 @@ void reapFinishedViewers() {
 }
 
 }  // namespace
+
+PosixFileSystem::PosixFileSystem() { std::signal(SIGXFSZ, SIG_IGN); }
+
+PosixFileSystem::~PosixFileSystem() {
+  if (lockFd_ >= 0) ::close(lockFd_);
+}
 
 std::vector<SaveFileInfo> PosixFileSystem::listSaveFiles() {
   std::vector<SaveFileInfo> saves;
@@ -87,29 +123,13 @@ std::vector<SaveFileInfo> PosixFileSystem::listSaveFiles() {
   return saves;
 }
 
-std::optional<std::string> PosixFileSystem::readFile(const std::string& name) {
-  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    ::close(fd);
-    return std::nullopt;
-  }
-  std::string content;
-  if (S_ISREG(info.st_mode)) content.reserve(static_cast<std::size_t>(info.st_size));
-  char chunk[1 << 16];
-  for (;;) {
-    const ssize_t count = ::read(fd, chunk, sizeof chunk);
-    if (count == 0) break;
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      return std::nullopt;
-    }
-    content.append(chunk, static_cast<std::size_t>(count));
-  }
+FileContent PosixFileSystem::readFile(const std::string& name) {
+  // Without O_NONBLOCK, opening a named pipe would wait for a writer for ever.
+  const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return {FileContent::Status::kCannotOpen, {}};
+  FileContent result = readRegularFile(fd);
   ::close(fd);
-  return content;
+  return result;
 }
 
 WriteResult PosixFileSystem::writeFileAtomically(const std::string& name, std::string_view content) {
@@ -151,9 +171,46 @@ void PosixFileSystem::removeStaleTemporaries() {
   }
 }
 
+bool PosixFileSystem::lockWorkingDirectory() {
+  if (lockFd_ >= 0) return true;
+  // A lock on the directory itself leaves no file behind; it ends with the process.
+  const int fd = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return true;  // nothing to lock against; the saves will report their own errors
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const bool heldElsewhere = errno == EWOULDBLOCK;
+    ::close(fd);
+    return !heldElsewhere;
+  }
+  lockFd_ = fd;
+  return true;
+}
+
 bool PosixFileSystem::exists(const std::string& name) {
   struct stat info {};
   return ::stat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool PosixFileSystem::nameInUse(const std::string& name) {
+  struct stat info {};
+  return ::lstat(name.c_str(), &info) == 0;
+}
+
+WriteResult PosixFileSystem::renameFile(const std::string& from, const std::string& to) {
+  // link and unlink instead of rename, so an entry that appeared under the new name is never replaced.
+  if (::link(from.c_str(), to.c_str()) != 0) {
+    const int error = errno;
+    const bool noHardLinks = error == EPERM || error == ENOTSUP || error == EOPNOTSUPP;
+    // Some file systems (FAT on a memory stick) have no hard links; the caller has checked the name.
+    if (!noHardLinks || nameInUse(to)) return failure(error);
+    if (::rename(from.c_str(), to.c_str()) != 0) return failure(errno);
+    return {};
+  }
+  if (::unlink(from.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(to.c_str());
+    return failure(error);
+  }
+  return {};
 }
 
 bool PosixFileSystem::openInViewer(const std::string& name) {

@@ -7,12 +7,24 @@ namespace vaskorath {
 
 class PosixFileSystem : public FileSystem {
  public:
+  // A write beyond the file-size limit then fails with EFBIG instead of killing the program.
+  PosixFileSystem();
+  ~PosixFileSystem() override;
+  PosixFileSystem(const PosixFileSystem&) = delete;
+  PosixFileSystem& operator=(const PosixFileSystem&) = delete;
+
   std::vector<SaveFileInfo> listSaveFiles() override;
-  std::optional<std::string> readFile(const std::string& name) override;
+  FileContent readFile(const std::string& name) override;
   WriteResult writeFileAtomically(const std::string& name, std::string_view content) override;
   void removeStaleTemporaries() override;
+  bool lockWorkingDirectory() override;
   bool exists(const std::string& name) override;
+  bool nameInUse(const std::string& name) override;
+  WriteResult renameFile(const std::string& from, const std::string& to) override;
   bool openInViewer(const std::string& name) override;
+
+ private:
+  int lockFd_ = -1;  // the working directory, held with flock while the program runs
 };
 
 }  // namespace vaskorath

@@ -22,7 +22,9 @@ struct TerminalRestore {
   int inputFd = -1;
   int outputFd = -1;
   volatile sig_atomic_t coloured = 0;
+  volatile sig_atomic_t readingKey = 0;  // the terminal is in the raw key mode below
   termios original{};
+  termios raw{};
 };
 TerminalRestore restore;
 
@@ -46,10 +48,49 @@ void restoreTerminal() {
   }
 }
 
+// Puts the terminal back into the program's mode after the shell had it (Ctrl-Z, then fg).
+void resumeTerminal() {
+  if (!restore.active) return;
+  if (restore.readingKey) tcsetattr(restore.inputFd, TCSANOW, &restore.raw);
+  if (restore.coloured) writeAll(restore.outputFd, kGameColours);
+}
+
+void setHandler(int signalNumber, void (*handler)(int)) {
+  struct sigaction action {};
+  action.sa_handler = handler;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(signalNumber, &action, nullptr);
+}
+
 extern "C" void onTerminatingSignal(int signalNumber) {
   restoreTerminal();
   std::signal(signalNumber, SIG_DFL);
   std::raise(signalNumber);
+}
+
+// Ctrl-Z: hand the shell a normal terminal, stop, and take the program's mode back on return.
+extern "C" void onStopSignal(int signalNumber) {
+  const int savedErrno = errno;
+  if (restore.active) {
+    tcsetattr(restore.inputFd, TCSANOW, &restore.original);
+    if (restore.coloured) writeAll(restore.outputFd, kResetColours);
+  }
+  setHandler(signalNumber, SIG_DFL);
+  sigset_t stopOnly;
+  sigemptyset(&stopOnly);
+  sigaddset(&stopOnly, signalNumber);
+  sigprocmask(SIG_UNBLOCK, &stopOnly, nullptr);
+  std::raise(signalNumber);  // the process stops here until it is continued
+  setHandler(signalNumber, onStopSignal);
+  resumeTerminal();
+  errno = savedErrno;
+}
+
+extern "C" void onContinueSignal(int) {
+  const int savedErrno = errno;
+  resumeTerminal();
+  errno = savedErrno;
 }
 
 std::size_t readFromFd(int fd, char* buffer, std::size_t capacity) {
@@ -77,6 +118,8 @@ TerminalConsole::TerminalConsole(int inputFd, int outputFd)
     for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
       std::signal(signalNumber, onTerminatingSignal);
     }
+    setHandler(SIGTSTP, onStopSignal);
+    setHandler(SIGCONT, onContinueSignal);
   }
   if (screenControl_) {
     writeAll(outputFd_, kGameColours);
@@ -126,9 +169,12 @@ char TerminalConsole::readRawKey() {
   raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
   raw.c_cc[VMIN] = 1;
   raw.c_cc[VTIME] = 0;
+  restore.raw = raw;
+  restore.readingKey = 1;
   tcsetattr(inputFd_, TCSANOW, &raw);
   char key = 0;
   const std::size_t count = readFromFd(inputFd_, &key, 1);
+  restore.readingKey = 0;
   // Keys such as the arrows send several bytes; drop the rest so they do not answer the next question.
   raw.c_cc[VMIN] = 0;
   tcsetattr(inputFd_, TCSANOW, &raw);

@@ -26,11 +26,18 @@ void showCampaignEnd(Console& console) {
 }  // namespace
 
 int runProgram(Game& game) {
+  if (!game.files.lockWorkingDirectory()) {
+    game.console.write("Fehler: In diesem Verzeichnis laeuft bereits eine Kampagne. Programm wird beendet.\n");
+    return 1;
+  }
+  // Only the copy that holds the directory may clear away what an interrupted save left.
   game.files.removeStaleTemporaries();
   showWelcomeScreen(game.console);
   if (game.console.readKey() == 'j') {
     game.state.loadRequested = true;  // the first calculation phase loads the campaign
   } else {
+    // A key pressed by mistake must not cost the group the campaign they meant to resume.
+    game.state.keepPreviousAutosave = true;
     runNewCampaignSetup(game);
   }
   runCampaign(game);

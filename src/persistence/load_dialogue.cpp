@@ -1,7 +1,6 @@
 // Load dialogue: lists the saves, reads the chosen one and replaces the campaign with it.
 #include "persistence/load_dialogue.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,9 +46,11 @@ void runLoadDialogue(Game& game) {
       "----------------------------------------------------------------------------\n\n");
   printSaveList(game);
   const std::string fileName = askFileName(game);
-  const std::optional<std::string> content = game.files.readFile(fileName);
-  if (!content) failAndExit(game, "Fehler. Datei konnte nicht geoeffnet werden. Programm neu starten!");
-  if (!readSaveFile(*content, game.state)) {
+  const FileContent file = game.files.readFile(fileName);
+  if (file.status == FileContent::Status::kCannotOpen) {
+    failAndExit(game, "Fehler. Datei konnte nicht geoeffnet werden. Programm neu starten!");
+  }
+  if (file.status == FileContent::Status::kUnsuitable || !readSaveFile(file.content, game.state)) {
     failAndExit(game, "Fehler. Datei ist unvollstaendig oder beschaedigt. Programm neu starten!");
   }
   game.console.clearScreen();

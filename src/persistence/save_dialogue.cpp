@@ -10,6 +10,7 @@ namespace vaskorath {
 namespace {
 
 constexpr std::size_t kMaxSaveNameLength = 64;
+constexpr const char* kAutosaveName = "autosave.txt";
 
 bool isNameCharacter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -32,6 +33,25 @@ void showSaveFailure(Game& game, const WriteResult& result) {
   game.console.print("Fehler: Der Spielstand konnte nicht gespeichert werden (", result.reason,
                      "). Die vorherige Datei ist unveraendert.\n\n");
   game.console.pause();
+}
+
+// Renames an existing "autosave.txt" to the first free "autosave-vorher-N.txt" and names it in
+// keptAs. Done once per run; when the rename fails the autosave must not be written either.
+WriteResult keepPreviousAutosave(Game& game, std::string& keptAs) {
+  if (!game.files.exists(kAutosaveName)) {
+    game.state.keepPreviousAutosave = false;
+    return {};
+  }
+  std::string name;
+  for (int number = 1; name.empty() || game.files.nameInUse(name); ++number) {
+    name = "autosave-vorher-" + std::to_string(number) + ".txt";
+  }
+  WriteResult result = game.files.renameFile(kAutosaveName, name);
+  if (result) {
+    keptAs = name;
+    game.state.keepPreviousAutosave = false;
+  }
+  return result;
 }
 
 }  // namespace
@@ -65,9 +85,17 @@ void runNamedSaveDialogue(Game& game) {
 }
 
 bool writeAutosave(Game& game) {
-  const WriteResult result = saveCampaign(game, "autosave.txt");
+  std::string keptAs;
+  WriteResult result;
+  if (game.state.keepPreviousAutosave) result = keepPreviousAutosave(game, keptAs);
+  if (result) result = saveCampaign(game, kAutosaveName);
   game.console.clearScreen();
   if (!result) showSaveFailure(game, result);
+  if (!keptAs.empty()) {
+    game.console.print("Hinweis: Der bisherige Spielstand autosave.txt wurde als ", keptAs,
+                       " aufbewahrt.\n\n");
+    game.console.pause();
+  }
   return result.ok;
 }
 

@@ -20,6 +20,9 @@ struct CampaignState {
   int drawCounter = 0;
   int kampfz = 0;
   bool loadRequested = false;
+  // Set for a run that started a new campaign: its first autosave keeps an existing
+  // "autosave.txt" under another name. Not saved.
+  bool keepPreviousAutosave = false;
   std::string heimatplanet1;
   std::string heimatplanet2;
   std::string heimatplanet3;
