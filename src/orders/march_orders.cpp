@@ -21,9 +21,6 @@ void printTitle(Console& console) {
   console.write("6 Angriffs-, Marsch- oder Erkundungsbefehl\n------------------------------------------\n\n");
 }
 
-// The kind word of a location without its trailing blank, as order texts put it.
-std::string kindName(int kind) { return kind == kKindOutpost ? "Aussenposten" : "Hauptplanet"; }
-
 // The player's first free march record, emptied of whatever an earlier march left in it but its
 // message; nullptr when all records are in use.
 MarchRecord* takeFreeRecord(CampaignState& state, int player) {
@@ -61,7 +58,7 @@ std::vector<int> listOwnLocations(Game& game, int player) {
       const LocationRecord& location = state.planetenliste[index];
       if (!location.inUse || location.owner != name || location.kind != kind) continue;
       listed.push_back(index);
-      game.console.print(static_cast<int>(listed.size()), " ", kindName(kind), " ", location.name,
+      game.console.print(static_cast<int>(listed.size()), " ", kindWord(kind), location.name,
                          " bei den Koordinaten ", location.coordinates, " mit der Befestigungsstufe ",
                          location.fortificationLevel, "\n");
     }
@@ -72,7 +69,7 @@ std::vector<int> listOwnLocations(Game& game, int player) {
 // The origin chosen in the list; `location` is nullptr when the number matched no entry.
 struct Origin {
   LocationRecord* location = nullptr;
-  std::string kind;  // "Hauptplanet" or "Aussenposten"; empty without a location
+  std::string label;  // kind word + name, as march records name it; empty without a location
   std::string name;
 };
 
@@ -90,7 +87,7 @@ void showUnitSelection(Game& game, const Origin& origin, const TroopList* troops
                        std::array<bool, kTroopSlots>& marked, int toggled, MarchRecord& march) {
   game.console.clearScreen();
   printTitle(game.console);
-  game.console.print("Auf ", origin.kind, " ", origin.name, " sind folgende Truppenteile stationiert:\n",
+  game.console.print("Auf ", origin.label, " sind folgende Truppenteile stationiert:\n",
                      std::string(60, '-'), "\n");
   int number = 0;
   for (int slot = 0; troops != nullptr && slot < kTroopSlots; ++slot) {
@@ -219,7 +216,7 @@ void runOrderDialogue(Game& game, int player) {
   Origin origin;
   if (choice > 0 && choice <= static_cast<int>(listed.size())) {
     origin.location = &state.planetenliste[listed[choice - 1]];
-    origin.kind = kindName(origin.location->kind);
+    origin.label = locationLabel(*origin.location);
     origin.name = origin.location->name;
   }
 
@@ -244,6 +241,7 @@ void runOrderDialogue(Game& game, int player) {
     game.console.write("\nSoll nur erkundet werden (j/n)?: ");
     reconnaissance = game.console.readWord() == "j";
   }
+  // Units were marked, so the origin exists.
   const int duration = marchDuration(origin.location->coordinates, target.coordinates);
   if (!askConfirmation(game, duration)) {
     declineOrder(game, troops, march);
@@ -254,8 +252,8 @@ void runOrderDialogue(Game& game, int player) {
       reconnaissance ? "Erkundungsbefehl: " : (ownTarget ? "Marschbefehl: " : "Angriffsbefehl: ");
   march.duration = duration;
   march.arrivalRound = state.runde + duration;
-  march.origin = origin.kind + " " + origin.name;
-  march.destination = kindName(target.kind) + " " + typed;
+  march.origin = origin.label;
+  march.destination = kindWord(target.kind) + typed;
   if (reconnaissance) march.reconMode = "j";
   march.orderText = label + "Folgende Truppen bewegen sich von " + march.origin + " nach " + march.destination +
                     " (Ankunft in Runde " + std::to_string(march.arrivalRound) + ").";

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "console/console.h"
 #include "resolution/battle_resolution.h"
@@ -28,20 +29,23 @@ bool isCandidate(const FactionRecord& faction, int locationCount) {
   return locationCount == 0 && !faction.playerName.empty() && faction.status == 1;
 }
 
-bool isOpenBattle(const BattleRecord& battle) { return !battle.label.empty() && !battle.fought; }
+// Location labels (kind word + name) of the battles of this round that are not fought yet.
+std::vector<std::string> openBattleLabels(const CampaignState& state) {
+  std::vector<std::string> labels;
+  for (const auto& row : state.eventslist) {
+    for (const BattleRecord& battle : row) {
+      if (!battle.label.empty() && !battle.fought) labels.push_back(battle.locationKind + battle.locationName);
+    }
+  }
+  return labels;
+}
 
 // True while one of the player's marches still waits for its battle this round: removing the
 // player now would empty it before it is fought.
-bool waitsForOpenBattle(const CampaignState& state, int player) {
+bool waitsForOpenBattle(const CampaignState& state, int player, const std::vector<std::string>& openBattles) {
   for (const MarchRecord& march : state.marschliste[player]) {
-    if (march.orderText.empty() || march.arrivalRound != state.runde) continue;
-    for (const auto& row : state.eventslist) {
-      for (const BattleRecord& battle : row) {
-        if (isOpenBattle(battle) &&
-            participatesInBattle(march, battle.locationKind + battle.locationName, state.runde)) {
-          return true;
-        }
-      }
+    for (const std::string& label : openBattles) {
+      if (participatesInBattle(march, label, state.runde)) return true;
     }
   }
   return false;
@@ -105,8 +109,9 @@ void eliminateRebels(Game& game) {
 void runEliminationCheck(Game& game) {
   CampaignState& state = game.state;
   const std::array<int, kFactionCount> counts = countLocations(state);
+  const std::vector<std::string> openBattles = openBattleLabels(state);
   for (int player = 0; player < kMaxPlayers; ++player) {
-    if (isCandidate(state.spielerliste[player], counts[player]) && !waitsForOpenBattle(state, player)) {
+    if (isCandidate(state.spielerliste[player], counts[player]) && !waitsForOpenBattle(state, player, openBattles)) {
       eliminatePlayer(game, player);
     }
   }
