@@ -4,10 +4,7 @@
 #include <string>
 
 #include "persistence/save_file.h"
-#include "resolution/battle_detection.h"
 #include "resolution/battle_phase.h"
-#include "resolution/march_processing.h"
-#include "resolution/march_scan.h"
 #include "resolution/round_calculation.h"
 #include "test_game.h"
 
@@ -35,11 +32,6 @@ struct DetectionGame : TestGame {
     for (int unit = 0; unit < unitCount; ++unit) march.units[unit] = "Trupp";
     return march;
   }
-  void detect() {
-    const MarchScan scan = takeMarchScan(*state);
-    processArrivals(game, scan);
-    detectBattles(game, scan);
-  }
   // The battle list and the prompt, read until the input ends.
   void showMenu() { EXPECT_THROW(runBattleMenu(game), InputEnded); }
 };
@@ -50,7 +42,7 @@ TEST(BattleDetection, TwoFactionsAtOneLocationGiveOneBattleCountedPerMarch) {
   test.placeUnits(wald, 2, {"Valkaren Trupp", "Valkaren Trupp", "Kampfautomat Torvin"});
   test.addMarch(1, "Marschbefehl: ...", "Hauptplanet Fels", "Hauptplanet Wald", 4, {"Brukka Horde"});
   test.attack(0, "Wald", 2);
-  test.detect();
+  test.runArrivalsAndDetection();
   ASSERT_EQ(test.state->kampfz, 1);
   // The lower faction is scanned first, although its record was written later.
   EXPECT_EQ(test.state->eventslist[0][0].label,
@@ -77,7 +69,7 @@ TEST(BattleMenu, ListsRowByRowWithTheNoteOnTheBattlesOwnLabelAndItsSize) {
     march.reconMode = "j";
     march.visibilityScore = 90;
   }
-  test.detect();
+  test.runArrivalsAndDetection();
   test.showMenu();
   // Berg: Anna's 3 + 1 slot in use, then each discovered march 1 + 1: 8, a medium battle.
   EXPECT_EQ(test.console.output(),
@@ -99,7 +91,7 @@ TEST(BattleMenu, SizesChangeAfterSixAndTenAndTheSeparatorNarrowsFromBattleTen) {
     test.caraLocation(name);
     test.attack(1, name, unitCounts[battle]);
   }
-  test.detect();
+  test.runArrivalsAndDetection();
   test.showMenu();
   const std::string& out = test.console.output();
   const std::string owner = ", derzeit im Besitz von Cara und befestigt in der Ausbaustufe 1";
@@ -119,7 +111,7 @@ TEST(BattleMenu, OnlyOpenBattlesAreFoughtAndZeroAsksToSaveUntilAllAre) {
   test.addLocation("Heim", "Anna");
   test.addLocation("Hof", "Bert");
   test.attack(1, "Auge", 2);
-  test.detect();
+  test.runArrivalsAndDetection();
   runBattleMenu(test.game);
 
   const std::string open = "1  Gefecht auf Hauptplanet Auge, derzeit im Besitz von Cara und befestigt in der "
@@ -174,7 +166,7 @@ TEST(BattleMenu, ACampaignSavedInTheMenuGetsItsSizeSentenceOnlyOnceAfterLoading)
   saving.addLocation("Heim", "Anna");
   saving.caraLocation("Auge");
   saving.attack(1, "Auge", 7);
-  saving.detect();
+  saving.runArrivalsAndDetection();
   saving.showMenu();  // 0, save "j", the named save, then the list again until the input ends
   ASSERT_TRUE(saving.files.files.contains("mitten.txt"));
   EXPECT_FALSE(saving.files.files.contains("autosave.txt"));

@@ -3,10 +3,7 @@
 
 #include <string>
 
-#include "resolution/battle_detection.h"
 #include "resolution/battle_resolution.h"
-#include "resolution/march_processing.h"
-#include "resolution/march_scan.h"
 #include "test_game.h"
 
 namespace vaskorath::testing {
@@ -221,9 +218,7 @@ TEST(BattleResolution, ReturningReconnaissanceWhoseHomeWasTakenFightsThereAsAMar
                   "Marschbefehl: Folgende Erkundungstruppen bewegen sich von Hauptplanet Fels zurueck nach "
                   "Hauptplanet Terra (Heimatplanet) (Ankunft in Runde 4).",
                   "Hauptplanet Fels", "Hauptplanet Terra (Heimatplanet)", 4, {"Ferox Transporter"});
-    const MarchScan scan = takeMarchScan(*test.state);
-    processArrivals(test.game, scan);
-    detectBattles(test.game, scan);
+    test.runArrivalsAndDetection();
     ASSERT_EQ(test.state->kampfz, 1);
     test.fight(test.terra);
     const std::string route = "Verstaerkungstruppen von Hauptplanet Fels sind auf Hauptplanet Terra (Heimatplanet) ";

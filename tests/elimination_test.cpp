@@ -3,11 +3,8 @@
 
 #include <string>
 
-#include "resolution/battle_detection.h"
 #include "resolution/battle_phase.h"
 #include "resolution/elimination.h"
-#include "resolution/march_processing.h"
-#include "resolution/march_scan.h"
 #include "test_game.h"
 
 namespace vaskorath::testing {
@@ -103,9 +100,7 @@ TEST(Elimination, APlayerWhoseAttackWaitsForItsBattleIsPassedOverUntilItIsFought
   test.state->runde = 4;
   test.addMarch(0, "Angriffsbefehl: ...", "Hauptplanet Terra", "Hauptplanet Fels", 4, {"Kadrischer Sturmtrupp"});
   test.addMarch(1, "Angriffsbefehl: ...", "Hauptplanet Fels", "Hauptplanet Wald", 4, {"Brukka Horde"});
-  const MarchScan scan = takeMarchScan(*test.state);
-  processArrivals(test.game, scan);
-  detectBattles(test.game, scan);
+  test.runArrivalsAndDetection();
   ASSERT_EQ(test.state->kampfz, 2);
   runBattlePhase(test.game);
 

@@ -130,52 +130,25 @@ TEST(MarchOrders, ADeclinedOrderPutsTheUnitsIntoTheFirstEmptySlotsAndLeavesTheRe
   EXPECT_EQ(test.record(0), MarchRecord{});
 }
 
-TEST(MarchOrders, NothingMarkedNoOriginOrCancelledLeavesEverythingAsItWas) {
-  OrderGame unmarkedAgain("1\n1\n1\n0\n");
-  runOrderDialogue(unmarkedAgain.game, 0);
-  EXPECT_EQ(unmarkedAgain.console.currentScreen(),
-            "Keine Truppen fuer den Angriff bzw. Marsch ausgewaehlt. Abbruch!\n\n" + kPause);
-  EXPECT_EQ(unmarkedAgain.garrison()[0], "Stabseinheit mit Tribun");
-  EXPECT_EQ(unmarkedAgain.record(0), MarchRecord{});
-
-  OrderGame noSuchOrigin("7\n1\n0\n");
-  runOrderDialogue(noSuchOrigin.game, 0);
-  EXPECT_NE(noSuchOrigin.console.output().find(" sind folgende Truppenteile stationiert:\n" +
-                                                std::string(60, '-') + "\n  - keine -\n" + kUnitPrompt),
-            std::string::npos);
-  EXPECT_EQ(noSuchOrigin.console.currentScreen(),
-            "Keine Truppen fuer den Angriff bzw. Marsch ausgewaehlt. Abbruch!\n\n" + kPause);
-
-  OrderGame cancelled("0\n");
-  runOrderDialogue(cancelled.game, 0);
-  EXPECT_TRUE(cancelled.console.output().ends_with(kOriginPrompt));
-  EXPECT_EQ(cancelled.console.pauseCount(), 0);
-}
-
-TEST(MarchOrders, AFullMarchListIsRefusedBeforeAnythingIsShown) {
-  OrderGame test("");
-  for (MarchRecord& march : test.state->marschliste[0]) march.orderText = "Marschbefehl: unterwegs";
-  runOrderDialogue(test.game, 0);
-  EXPECT_EQ(test.console.output(),
-            "Es sind bereits 1000 Befehle unterwegs. Ein weiterer Befehl ist erst moeglich, wenn Truppen "
-            "angekommen sind.\n\n" +
-                kPause);
-  EXPECT_EQ(test.console.clearCount(), 1);
-  EXPECT_EQ(test.garrison()[0], "Stabseinheit mit Tribun");
-}
-
-TEST(MarchOrders, UnitsLeftInAFreedRecordDoNotMarchAgain) {
+TEST(MarchOrders, TheFreeRecordIsTakenClearedOfStrayUnitsOrTheOrderIsRefused) {
   OrderGame test("1\n1\n0\nLuna\nj\n");
   MarchRecord& stale = test.record(0);
-  stale.units[0] = "Brontes Kampfpanzer";  // found no garrison slot when its march ended
-  stale.units[5] = "Kerberan Haubitze";
+  stale.units[5] = "Kerberan Haubitze";  // found no garrison slot when its march ended
   stale.visibilityScore = 9;
-  stale.reportText = "Verstaerkungstruppen von X sind diese Runde auf Y eingetroffen!";
+  stale.reportText = "Noch nicht gemeldet";
   runOrderDialogue(test.game, 0);
   EXPECT_EQ(stale.units[0], "Stabseinheit mit Tribun");
   EXPECT_EQ(countUnits(stale.units), 1);
   EXPECT_EQ(stale.visibilityScore, 3);
-  EXPECT_EQ(stale.reportText, "Verstaerkungstruppen von X sind diese Runde auf Y eingetroffen!");
+  EXPECT_EQ(stale.reportText, "Noch nicht gemeldet");
+
+  OrderGame full("");
+  for (MarchRecord& march : full.state->marschliste[0]) march.orderText = "Marschbefehl: unterwegs";
+  runOrderDialogue(full.game, 0);
+  EXPECT_EQ(full.console.output(),
+            "Es sind bereits 1000 Befehle unterwegs. Ein weiterer Befehl ist erst moeglich, wenn Truppen "
+            "angekommen sind.\n\n" + kPause);
+  EXPECT_EQ(full.garrison()[0], "Stabseinheit mit Tribun");
 }
 
 }  // namespace
