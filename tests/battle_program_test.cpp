@@ -72,7 +72,8 @@ TEST(BattleProgram, AnAttackTakesAHomePlanetAMarchReinforcesAndReconnaissanceCom
   const std::string_view reconMode = *(orderLine - 205);  // orderText is line 210 of a record, reconMode line 5
   EXPECT_TRUE(reconMode == "a" || reconMode == "s" || reconMode == "v") << reconMode;
 
-  const auto autosave = splitLines(directory.read("autosave.txt"));
+  const std::string lastSave = directory.read("autosave.txt");
+  const auto autosave = splitLines(lastSave);
   EXPECT_NE(std::find(autosave.begin(), autosave.end(),
                       "Verstaerkungstruppen von Aussenposten Stein sind diese Runde auf Hauptplanet Terra "
                       "(Heimatplanet) eingetroffen! Es sind zurueckkehrende Erkundungstruppen."),
