@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "console/console.h"

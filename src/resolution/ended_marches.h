@@ -1,6 +1,9 @@
 // Emptying the march records whose march has ended; the message for the round report stays.
 #pragma once
 
+#include <string>
+#include <utility>
+
 #include "state/records.h"
 
 namespace vaskorath {
