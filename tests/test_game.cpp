@@ -3,6 +3,9 @@
 
 #include <stdexcept>
 
+#include "resolution/battle_detection.h"
+#include "resolution/march_processing.h"
+#include "resolution/march_scan.h"
 #include "state/unit_catalogue.h"
 
 namespace vaskorath::testing {
@@ -58,6 +61,12 @@ MarchRecord& TestGame::addMarch(int faction, std::string orderText, std::string 
     return march;
   }
   throw std::length_error("march list full");
+}
+
+void TestGame::runArrivalsAndDetection() {
+  const MarchScan scan = takeMarchScan(*state);
+  processArrivals(game, scan);
+  detectBattles(game, scan);
 }
 
 int countOccurrences(std::string_view haystack, std::string_view needle) {

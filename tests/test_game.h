@@ -37,6 +37,8 @@ struct TestGame {
   // Writes a march into the faction's first free record and returns it.
   MarchRecord& addMarch(int faction, std::string orderText, std::string origin, std::string destination,
                         int arrivalRound, std::initializer_list<std::string_view> units);
+  // The arrival pass and the battle detection pass with one shared scan snapshot, as in a round.
+  void runArrivalsAndDetection();
 };
 
 // Number of times `needle` occurs in `haystack`.

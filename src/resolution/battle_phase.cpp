@@ -13,7 +13,4 @@ void runBattlePhase(Game& game) {
   }
 }
 
-// Will list the round's battles, run the chosen one, check eliminations and save when left.
-void runBattleMenu(Game&) {}
-
 }  // namespace vaskorath

@@ -7,6 +7,7 @@
 #include "resolution/battle_detection.h"
 #include "resolution/battle_phase.h"
 #include "resolution/march_processing.h"
+#include "resolution/march_scan.h"
 #include "state/campaign_state.h"
 #include "state/random.h"
 
@@ -47,8 +48,10 @@ void calculateRound(Game& game) {
   if (!state.loadRequested) showEndOfRoundScreen(game);
   driftRebelAgents(game);
   deliverMercenaries(game);
-  processArrivals(game);
-  detectBattles(game);
+  // Both passes end each faction's scan where its list ended before anything arrived.
+  const MarchScan scan = takeMarchScan(state);
+  processArrivals(game, scan);
+  detectBattles(game, scan);
   // A resumed campaign replaces everything computed so far and continues at its battle phase.
   if (state.loadRequested) runLoadDialogue(game);
   runBattlePhase(game);

@@ -10,7 +10,10 @@ std::string locationLabel(const LocationRecord& location) {
 }
 
 bool destinationMatches(std::string_view destination, const LocationRecord& location) {
-  const std::string label = locationLabel(location);
+  return destinationMatchesLabel(destination, locationLabel(location));
+}
+
+bool destinationMatchesLabel(std::string_view destination, std::string_view label) {
   if (destination == label) return true;
   return label.size() == destination.size() + kHomePlanetSuffix.size() && label.starts_with(destination) &&
          label.ends_with(kHomePlanetSuffix);

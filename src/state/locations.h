@@ -19,6 +19,9 @@ std::string locationLabel(const LocationRecord& location);
 // destination followed by " (Heimatplanet)" (a home planet typed without its suffix).
 bool destinationMatches(std::string_view destination, const LocationRecord& location);
 
+// The same match against a label that is already built (for example a battle's kind + name).
+bool destinationMatchesLabel(std::string_view destination, std::string_view label);
+
 // True when a location name belongs to `name` with or without " (Heimatplanet)" on either side.
 bool namesMatch(std::string_view locationName, std::string_view name);
 
