@@ -1,8 +1,9 @@
 // Production orders: the site and item lists, ordering with the credit checks, the fortification
 // item, acceleration and cancelling, wrong numbers, and a race without a catalogue.
+#include "orders/production.h"
+
 #include <gtest/gtest.h>
 
-#include "orders/production.h"
 #include "test_game.h"
 
 namespace vaskorath::testing {
@@ -37,9 +38,11 @@ TEST(Production, ListsTheSitesAndTheOutpostItemsAndOrdersWithExactlyEnoughCredit
       "Folgende Planeten bzw. Produktionsorte befinden sich unter deiner Kontrolle:\n"
       "----------------------------------------------------------------------------\n"
       // Main planets get one extra blank after the name, then 30 minus its length.
-      "1 Hauptplanet Terra (Heimatplanet) " + spaces(10) +
+      "1 Hauptplanet Terra (Heimatplanet) " +
+      spaces(10) +
       "Befestigungsstufe 3     Laufende Produktion: Ferox Transporter mit Fertigstellung in 3 Runde(n).\n"
-      "2 Aussenposten Mond" + spaces(26) + "Befestigungsstufe 1     Laufende Produktion: ";
+      "2 Aussenposten Mond" +
+      spaces(26) + "Befestigungsstufe 1     Laufende Produktion: ";
   const std::string siteListTail =
       "\n3 Hauptplanet " + longName + " Befestigungsstufe 1     Laufende Produktion: Keine.\n" + kSitePrompt;
   // The outpost offers the four outpost-buildable units (catalogue numbers 2 to 5), then the
@@ -49,18 +52,26 @@ TEST(Production, ListsTheSitesAndTheOutpostItemsAndOrdersWithExactlyEnoughCredit
       "\n"
       "Folgendes kann produziert werden:\n"
       "---------------------------------\n"
-      "1  Kadrischer Sturmtrupp" + spaces(9) + " fuer 80 Credits        (Produktionsdauer 3 Runden(n))\n"
-      "2  Raketenwerfertrupps" + spaces(11) + " fuer 60 Credits        (Produktionsdauer 3 Runden(n))\n"
-      "3  Granatwerfertrupps" + spaces(12) + " fuer 80 Credits        (Produktionsdauer 3 Runden(n))\n"
-      "4  Plasmawerfertrupps" + spaces(12) + " fuer 60 Credits        (Produktionsdauer 3 Runden(n))\n"
+      "1  Kadrischer Sturmtrupp" +
+      spaces(9) +
+      " fuer 80 Credits        (Produktionsdauer 3 Runden(n))\n"
+      "2  Raketenwerfertrupps" +
+      spaces(11) +
+      " fuer 60 Credits        (Produktionsdauer 3 Runden(n))\n"
+      "3  Granatwerfertrupps" +
+      spaces(12) +
+      " fuer 80 Credits        (Produktionsdauer 3 Runden(n))\n"
+      "4  Plasmawerfertrupps" +
+      spaces(12) +
+      " fuer 60 Credits        (Produktionsdauer 3 Runden(n))\n"
       "5  Befestigungsausbau             fuer 300 Credits       (Produktionsdauer 10 Runden)\n" +
       kItemPrompt +
       "\n\nProduktionsauftrag fuer folgende Einheit erteilt: Raketenwerfertrupps. Produktionsdauer 3 "
       "Runde(n)\n\n" +
       kPause;
-  EXPECT_EQ(test.console.output(),
-            siteListHead + "Keine." + siteListTail + itemList + siteListHead +
-                "Raketenwerfertrupps mit Fertigstellung in 3 Runde(n)." + siteListTail);
+  EXPECT_EQ(test.console.output(), siteListHead + "Keine." + siteListTail + itemList + siteListHead +
+                                       "Raketenwerfertrupps mit Fertigstellung in 3 Runde(n)." +
+                                       siteListTail);
   // 60 credits buy the 60-credit unit; 60 / 30 + 1 = 3 rounds from round 2.
   EXPECT_EQ(test.state->spielerliste[0].credits, 0);
   EXPECT_EQ(test.state->planetenliste[mond].productionItem[0], "Raketenwerfertrupps");
@@ -76,13 +87,15 @@ TEST(Production, AMainPlanetNumbersEveryUnitAndRefusesWhatCannotBePaid) {
   const int luna = test.addLocation("Luna", "Anna");
   runProductionDialogue(test.game, 0);
   const std::string& out = test.console.output();
-  EXPECT_NE(out.find("10 Kerberan Haubitze" + spaces(13) +
-                     " fuer 130 Credits       (Produktionsdauer 5 Runden(n))\n"
-                     "11 Befestigungsausbau             fuer 300 Credits       (Produktionsdauer 10 Runden)\n"),
-            std::string::npos);
+  EXPECT_NE(
+      out.find("10 Kerberan Haubitze" + spaces(13) +
+               " fuer 130 Credits       (Produktionsdauer 5 Runden(n))\n"
+               "11 Befestigungsausbau             fuer 300 Credits       (Produktionsdauer 10 Runden)\n"),
+      std::string::npos);
   EXPECT_NE(out.find(kItemPrompt + "\n\nDu hast nicht genug Credits fuer diese Einheit!\n\n" + kPause),
             std::string::npos);
-  EXPECT_NE(out.find(kItemPrompt + "\n\nDu hast nicht genug Credits. Abbruch\n\n" + kPause), std::string::npos);
+  EXPECT_NE(out.find(kItemPrompt + "\n\nDu hast nicht genug Credits. Abbruch\n\n" + kPause),
+            std::string::npos);
   EXPECT_EQ(test.state->spielerliste[0].credits, 79);
   EXPECT_EQ(test.state->planetenliste[luna].productionDueRound, 0);
   EXPECT_EQ(test.state->planetenliste[luna].productionItem[0], "");
@@ -101,10 +114,11 @@ TEST(Production, TheFortificationItemChecksTheLevelBeforeTheCredits) {
 
   runProductionDialogue(test.game, 0);
   const std::string& out = test.console.output();
-  EXPECT_NE(out.find(kItemPrompt +
-                     "\n\nBefestigungsstufe ist bereits auf 3 und damit nicht weiter verbesserbar. Abbruch.\n\n" +
-                     kPause + "Produktionsauftrag auf Aussenposten Burg."),
-            std::string::npos);
+  EXPECT_NE(
+      out.find(kItemPrompt +
+               "\n\nBefestigungsstufe ist bereits auf 3 und damit nicht weiter verbesserbar. Abbruch.\n\n" +
+               kPause + "Produktionsauftrag auf Aussenposten Burg."),
+      std::string::npos);
   EXPECT_EQ(countOccurrences(out, "Produktionsauftrag auf Aussenposten Burg."), 4);
   EXPECT_NE(out.find("\n\nAuftrag fuer den Befestigungsausbau erteilt. Produktionsdauer 10 Runden\n\n"),
             std::string::npos);
@@ -186,7 +200,8 @@ TEST(Production, AWrongSiteNumberShowsTheListAgain) {
   test.addLocation("Terra", "Anna");
   runProductionDialogue(test.game, 0);
   const std::string& out = test.console.output();
-  EXPECT_NE(out.find(kSitePrompt + "\n\nFalsche Auswahl.\n\n" + kPause + "7 Produktionsauftrag\n"), std::string::npos);
+  EXPECT_NE(out.find(kSitePrompt + "\n\nFalsche Auswahl.\n\n" + kPause + "7 Produktionsauftrag\n"),
+            std::string::npos);
   EXPECT_EQ(countOccurrences(out, "Falsche Auswahl."), 1);  // a negative number has no message
   EXPECT_EQ(countOccurrences(out, kSitePrompt), 3);
   EXPECT_EQ(test.console.pauseCount(), 1);
@@ -197,9 +212,10 @@ TEST(Production, APlayerWithoutAKnownRaceCannotProduce) {
   test.addPlayer(0, "Anna", "");
   test.addLocation("Terra", "Anna");
   runProductionDialogue(test.game, 0);
-  EXPECT_EQ(test.console.output(),
-            "7 Produktionsauftrag\n---------------------\n\nFuer diese Rasse kann nichts produziert werden.\n\n" +
-                kPause);
+  EXPECT_EQ(
+      test.console.output(),
+      "7 Produktionsauftrag\n---------------------\n\nFuer diese Rasse kann nichts produziert werden.\n\n" +
+          kPause);
   EXPECT_EQ(test.console.readNumber(), 1);  // nothing was read
 }
 

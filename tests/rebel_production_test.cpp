@@ -1,7 +1,8 @@
 // Rebel production: delivery of due units, the garrison count and the draw of a new unit.
+#include "flow/rebel_production.h"
+
 #include <gtest/gtest.h>
 
-#include "flow/rebel_production.h"
 #include "state/unit_catalogue.h"
 #include "test_game.h"
 
