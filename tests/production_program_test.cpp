@@ -39,6 +39,9 @@ TEST(ProductionProgram, AUnitOrderedInRoundOneIsFinishedInTheReportOfItsDueRound
           report),
       std::string::npos);
   EXPECT_NE(out.find("Runde 2          Bert (Xelthar-Bund)          1070 Credits\n\n"), std::string::npos);
+  // Round 1 has no report: the first one follows the calculation of round 2.
+  EXPECT_EQ(countOccurrences(out, "Rundenereignisse:\n"), 2);
+  EXPECT_GT(out.find("Rundenereignisse:\n"), out.find("Die Kalkulation fuer Runde 2 beginnt."));
 }
 
 }  // namespace

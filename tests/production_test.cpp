@@ -78,8 +78,9 @@ TEST(Production, ListsTheSitesAndTheOutpostItemsAndOrdersWithExactlyEnoughCredit
 TEST(Production, RefusalsLeaveCreditsAndSitesAsTheyWere) {
   // Burg (level 3): fortification item 11 refused for its level before the credits; -1 and 12
   // show the list again. Wall: item 2 of a main planet is the 80-credit "Kadrischer Sturmtrupp",
-  // one credit too many; the fortification is refused for 300 credits.
-  TestGame test("1\n11\n-1\n12\n0\n2\n2\n2\n11\n0\n0\n");
+  // one credit too many; the fortification is refused for 300 credits. Site 3 does not exist, site
+  // -3 shows the list again without a message.
+  TestGame test("3\n-3\n1\n11\n-1\n12\n0\n2\n2\n2\n11\n0\n0\n");
   test.addPlayer(0, "Anna").credits = 79;
   const int burg = test.addLocation("Burg", "Anna");
   test.state->planetenliste[burg].fortificationLevel = 3;
@@ -90,6 +91,9 @@ TEST(Production, RefusalsLeaveCreditsAndSitesAsTheyWere) {
                      " fuer 130 Credits       (Produktionsdauer 5 Runden(n))\n"
                      "11 Befestigungsausbau"),
             std::string::npos);
+  EXPECT_NE(out.find(kSitePrompt + "\n\nFalsche Auswahl.\n\n" + kPause + "7 Produktionsauftrag\n"),
+            std::string::npos);
+  EXPECT_EQ(countOccurrences(out, "Falsche Auswahl."), 1);
   const auto level =
       findMessage(out, "Befestigungsstufe ist bereits auf 3 und damit nicht weiter verbesserbar. Abbruch.");
   const auto unit = findMessage(out, "Du hast nicht genug Credits fuer diese Einheit!", level);
@@ -150,18 +154,6 @@ TEST(Production, CancellingKeepsTheMoneySpentAndFreesTheSiteAtOnce) {
   EXPECT_EQ(test.state->planetenliste[hort].productionItem[0], "");
   EXPECT_EQ(test.state->planetenliste[hort].productionDueRound, 12);
   EXPECT_EQ(test.state->spielerliste[0].credits, 200);
-}
-
-TEST(Production, AWrongSiteNumberShowsTheListAgain) {
-  TestGame test("2\n-3\n0\n");
-  test.addPlayer(0, "Anna");
-  test.addLocation("Terra", "Anna");
-  runProductionDialogue(test.game, 0);
-  const std::string& out = test.console.output();
-  EXPECT_NE(out.find(kSitePrompt + "\n\nFalsche Auswahl.\n\n" + kPause + "7 Produktionsauftrag\n"),
-            std::string::npos);
-  EXPECT_EQ(countOccurrences(out, "Falsche Auswahl."), 1);  // a negative number has no message
-  EXPECT_EQ(countOccurrences(out, kSitePrompt), 3);
 }
 
 TEST(Production, APlayerWithoutAKnownRaceCannotProduce) {

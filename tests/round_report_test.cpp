@@ -6,7 +6,6 @@
 
 #include <limits>
 
-#include "flow/round_loop.h"
 #include "test_game.h"
 
 namespace vaskorath::testing {
@@ -168,23 +167,6 @@ TEST(RoundReport, IncomeStopsAtTheLargestBalance) {
   EXPECT_EQ(test.state->spielerliste[0].credits, 2147483647);
   EXPECT_NE(test.console.output().find("In dieser Runde hast du 100 Credits eingenommen.\n"),
             std::string::npos);
-}
-
-TEST(RoundReport, RoundOneHasNoReportAndEveryLaterTurnBeginsWithOne) {
-  TestGame test("9\n9\n0\n9\n9\n");
-  test.addPlayer(0, "Anna");
-  test.addPlayer(1, "Bert");
-  test.addLocation("Terra", "Anna");
-  test.addLocation("Mond", "Bert", kKindOutpost);
-  test.state->endrunde = 3;
-  runCampaign(test.game);
-  const std::string& out = test.console.output();
-  EXPECT_EQ(countOccurrences(out, "Rundenereignisse:"), 2);
-  EXPECT_GT(out.find("Rundenereignisse:"), out.find("Die Kalkulation fuer Runde 2 beginnt."));
-  EXPECT_NE(out.find("Runde 2          Anna (Kadrische Legion)\n\n" + kPause +
-                     "Runde 2          Anna (Kadrische Legion)          1070 Credits\n\n"),
-            std::string::npos);
-  EXPECT_EQ(test.state->spielerliste[1].credits, 1040);
 }
 
 }  // namespace
