@@ -14,7 +14,6 @@ namespace vaskorath {
 
 namespace {
 
-constexpr std::string_view kFortificationItem = "Befestigungsausbau";
 constexpr int kFortificationPrice = 300;
 constexpr int kFortificationRounds = 10;
 constexpr int kHighestFortificationLevel = 3;

@@ -21,7 +21,6 @@ namespace {
 constexpr int kMainPlanetIncome = 70;
 constexpr int kOutpostIncome = 40;
 constexpr int kMercenaryPriceFactor = 3;
-constexpr std::string_view kFortificationItem = "Befestigungsausbau";
 
 enum class ReportSection { kTroopMovements, kBattleActivities, kNone };
 
@@ -43,8 +42,8 @@ int creditIncome(CampaignState& state, int player) {
   FactionRecord& faction = state.spielerliste[player];
   int income = 0;
   for (const LocationRecord& location : state.planetenliste) {
-    if (location.owner == faction.playerName)
-      income += location.kind == kKindOutpost ? kOutpostIncome : kMainPlanetIncome;
+    if (location.owner != faction.playerName) continue;
+    income += location.kind == kKindOutpost ? kOutpostIncome : kMainPlanetIncome;
   }
   // The casino can bring a balance close to the largest number; it stops there.
   const long long raised =
