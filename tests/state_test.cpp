@@ -107,14 +107,12 @@ TEST(MarchList, CompactionClosesSeveralHolesAndKeepsEveryMarch) {
   auto& marches = state->marschliste[0];
   // Used at 0, 2, 5, 6, 999; holes at 1, 3, 4 and everything else.
   for (int index : {0, 2, 5, 6, 999}) marches[index] = march("m" + std::to_string(index), "u");
-  marches[999].reportText = "Bericht";
 
   compactMarchList(*state, 0);
 
   // Hole 1 takes the highest used record (999), hole 3 the next (6), hole 4 then takes 5.
   EXPECT_EQ(marches[0].orderText, "m0");
   EXPECT_EQ(marches[1].orderText, "m999");
-  EXPECT_EQ(marches[1].reportText, "Bericht");
   EXPECT_EQ(marches[2].orderText, "m2");
   EXPECT_EQ(marches[3].orderText, "m6");
   EXPECT_EQ(marches[4].orderText, "m5");
@@ -122,6 +120,30 @@ TEST(MarchList, CompactionClosesSeveralHolesAndKeepsEveryMarch) {
     ASSERT_EQ(marches[index], MarchRecord{}) << index;
   }
   EXPECT_EQ(state->marschliste[1][0], MarchRecord{});  // other factions untouched
+}
+
+TEST(MarchList, CompactionLeavesEveryReportTextInItsSlot) {
+  auto state = makeCampaignState();
+  auto& marches = state->marschliste[1];
+  marches[0].reportText = "Verstaerkungstruppen von Terra sind angekommen.";  // ended march in front
+  marches[1] = march("zweiter", "b");
+  marches[2] = march("dritter", "c");
+  marches[2].reportText = "Deine Verteidigungstruppen auf Luna haben gesiegt.";  // inside a used record
+  marches[7].reportText = "Angriffstruppen von Luna wurden vernichtet.";          // past the end
+
+  compactMarchList(*state, 1);
+
+  // Hole 0 takes record 2 with its units, but each text stays where it was written.
+  EXPECT_EQ(marches[0].orderText, "dritter");
+  EXPECT_EQ(marches[0].units[0], "c");
+  EXPECT_EQ(marches[0].arrivalRound, 5);
+  EXPECT_EQ(marches[0].reportText, "Verstaerkungstruppen von Terra sind angekommen.");
+  EXPECT_EQ(marches[1].orderText, "zweiter");
+  EXPECT_TRUE(isFree(marches[2]));
+  EXPECT_TRUE(marches[2].units[0].empty());
+  EXPECT_EQ(marches[2].arrivalRound, 0);
+  EXPECT_EQ(marches[2].reportText, "Deine Verteidigungstruppen auf Luna haben gesiegt.");
+  EXPECT_EQ(marches[7].reportText, "Angriffstruppen von Luna wurden vernichtet.");
 }
 
 TEST(CampaignState, ClearingBattleRecordsEmptiesEveryRow) {

@@ -49,6 +49,11 @@ void TestGame::placeUnits(int location, int faction, std::initializer_list<std::
   for (std::string_view unit : units) addUnit(list, unit);
 }
 
+void TestGame::setProduction(int location, int race, std::string item, int dueRound) {
+  state->planetenliste[location].productionItem[race] = std::move(item);
+  state->planetenliste[location].productionDueRound = dueRound;
+}
+
 MarchRecord& TestGame::addMarch(int faction, std::string orderText, std::string origin, std::string destination,
                                 int arrivalRound, std::initializer_list<std::string_view> units) {
   for (MarchRecord& march : state->marschliste[faction]) {

@@ -34,6 +34,8 @@ struct TestGame {
   // Puts units into the first free slots of a faction's row of one race grid at a location;
   // the race defaults to the faction's own.
   void placeUnits(int location, int faction, std::initializer_list<std::string_view> units, int race = -1);
+  // Sets what a location is building for one race and the round it is due.
+  void setProduction(int location, int race, std::string item, int dueRound);
   // Writes a march into the faction's first free record and returns it.
   MarchRecord& addMarch(int faction, std::string orderText, std::string origin, std::string destination,
                         int arrivalRound, std::initializer_list<std::string_view> units);

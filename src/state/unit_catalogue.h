@@ -55,6 +55,9 @@ int raceIndexByKey(char key);
 // Rounds a player's production of a unit of this cost takes.
 inline int productionRounds(int unitCost) { return unitCost / 30 + 1; }
 
+// The productionItem of a fortification step, the one item that is no unit.
+inline constexpr std::string_view kFortificationItem = "Befestigungsausbau";
+
 // Units a player's home planet starts with, in slot order.
 std::span<const std::string_view> startingTroops(int race);
 
