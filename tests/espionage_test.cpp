@@ -147,7 +147,8 @@ TEST(EspionageFindings, AgentsRevealTroopsAndProductionOfTheFactionTheySpyOn) {
   test.placeUnits(gaia, 1, {"Valkaren Trupp", "Gleiterschwadron"});
   test.state->runde = 6;
   LocationReport& report = test.state->spionageliste[0].locationReports[gaia];
-  report.header = "Zu Hauptplanet Gaia konnten folgende Informationen gewonnen werden (letzter Bericht aus Runde 3):";
+  report.header =
+      "Zu Hauptplanet Gaia konnten folgende Informationen gewonnen werden (letzter Bericht aus Runde 3):";
   report.productionText = "  Gleiterschwadron";  // finished since: Gaia builds nothing now
   report.productionDueRound = 8;
   report.expiryRound = 13;
@@ -155,14 +156,16 @@ TEST(EspionageFindings, AgentsRevealTroopsAndProductionOfTheFactionTheySpyOn) {
   EXPECT_EQ(reportEspionageFindings(test.game, 0), 1);
   // Seed 1: (41 + 0) % 10 = 1 < 5 finds Gaia; draws 7 and (6334 + 7) % 10 = 1; (26500 + 1) % 10 = 1 < 5
   // finds the production too. Nothing else rolls: the next number is still the fifth.
-  EXPECT_EQ(test.console.output(),
-            "Deine Agenten konnten in Erfahrung bringen, welche Truppen sich auf Hauptplanet Gaia, kontrolliert "
-            "von Bert, befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n"
-            "Es konnte auch in Erfahrung gebracht werden, ob bzw. was derzeit dort produziert wird!\n");
+  EXPECT_EQ(
+      test.console.output(),
+      "Deine Agenten konnten in Erfahrung bringen, welche Truppen sich auf Hauptplanet Gaia, kontrolliert "
+      "von Bert, befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n"
+      "Es konnte auch in Erfahrung gebracht werden, ob bzw. was derzeit dort produziert wird!\n");
   EXPECT_EQ(test.state->drawCounter, 1);
   EXPECT_EQ(test.random.next(), 19169);
-  EXPECT_EQ(report.header,
-            "Zu Hauptplanet Gaia konnten folgende Informationen gewonnen werden (letzter Bericht aus Runde 6):");
+  EXPECT_EQ(
+      report.header,
+      "Zu Hauptplanet Gaia konnten folgende Informationen gewonnen werden (letzter Bericht aus Runde 6):");
   EXPECT_EQ(report.troops[0], "  Valkaren Trupp");
   EXPECT_EQ(report.troops[1], "  Gleiterschwadron");
   EXPECT_EQ(report.expiryRound, 16);
@@ -175,10 +178,11 @@ TEST(EspionageFindings, AgentsRevealTroopsAndProductionOfTheFactionTheySpyOn) {
   EXPECT_EQ(test.console.output(), "");
 }
 
-void putMarch(TestGame& test, int faction, int index, std::string origin, std::string destination, int arrival,
-              std::initializer_list<std::string_view> units = {}) {
+void putMarch(TestGame& test, int faction, int index, std::string origin, std::string destination,
+              int arrival, std::initializer_list<std::string_view> units = {}) {
   MarchRecord& march = test.state->marschliste[faction][index];
-  march.orderText = "Marschbefehl: Folgende Truppen bewegen sich von " + origin + " nach " + destination + ".";
+  march.orderText =
+      "Marschbefehl: Folgende Truppen bewegen sich von " + origin + " nach " + destination + ".";
   march.origin = std::move(origin);
   march.destination = std::move(destination);
   march.arrivalRound = arrival;
@@ -236,12 +240,17 @@ TEST(EspionageFindings, MarchesAreSightedByAgentsAbroadAndByTheHomeServiceWatch)
   const std::string removal =
       "Nach unseren Informationen ist nachfolgender Marsch nun beendet und wird daher aus der Datenbank "
       "entfernt.\n";
-  EXPECT_EQ(test.console.output(), removal + "  Spieler: Bert   Herkunft: Hauptplanet Gaia   Ziel: Hauptplanet Terra   Ankunft in Runde: 8\n");
+  EXPECT_EQ(
+      test.console.output(),
+      removal +
+          "  Spieler: Bert   Herkunft: Hauptplanet Gaia   Ziel: Hauptplanet Terra   Ankunft in Runde: 8\n");
   test.state->runde = 9;
   test.console.clearOutput();
   EXPECT_EQ(reportReconnaissanceResults(test.game, 0), 1);
-  EXPECT_EQ(test.console.output(),
-            removal + "  Spieler: Bert   Herkunft: Hauptplanet Gaia   Ziel: Aussenposten Mond   Ankunft in Runde: 9\n");
+  EXPECT_EQ(
+      test.console.output(),
+      removal +
+          "  Spieler: Bert   Herkunft: Hauptplanet Gaia   Ziel: Aussenposten Mond   Ankunft in Runde: 9\n");
   EXPECT_TRUE(reports[0].header.empty());
   EXPECT_TRUE(reports[2].header.empty());
   EXPECT_EQ(countUnits(reports[2].troops), 0);

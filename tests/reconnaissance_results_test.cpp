@@ -23,8 +23,9 @@ struct ReconCampaign : TestGame {
 
   // Anna's reconnaissance on its way home from `target`, with its result code.
   MarchRecord& returning(const std::string& target, std::string code) {
-    MarchRecord& march = addMarch(0, "Marschbefehl: Folgende Erkundungstruppen bewegen sich von " + target +
-                                         " zurueck nach Hauptplanet Terra (Heimatplanet) (Ankunft in Runde 9).",
+    MarchRecord& march = addMarch(0,
+                                  "Marschbefehl: Folgende Erkundungstruppen bewegen sich von " + target +
+                                      " zurueck nach Hauptplanet Terra (Heimatplanet) (Ankunft in Runde 9).",
                                   target, "Hauptplanet Terra (Heimatplanet)", 9, {"Gleiterschwadron"});
     march.reconMode = std::move(code);
     return march;
@@ -38,7 +39,9 @@ struct ReconCampaign : TestGame {
     return console.output();
   }
 
-  const LocationReport& annasReport(int location) const { return state->spionageliste[0].locationReports[location]; }
+  const LocationReport& annasReport(int location) const {
+    return state->spionageliste[0].locationReports[location];
+  }
 
   int gaia = 0;
   int mond = 0;
@@ -55,14 +58,16 @@ TEST(ReconnaissanceResults, ATroopReportIsMadeOnceAndExpiresTenRoundsLater) {
   // Typed without " (Heimatplanet)" in the order, so the origin of the way home lacks it too.
   MarchRecord& march = test.returning("Hauptplanet Gaia", "a");
 
-  EXPECT_EQ(test.reportIn(5, 1),
-            "Deine Erkundungstruppen konnten in Erfahrung bringen, welche Truppen sich auf Hauptplanet Gaia "
-            "(Heimatplanet), kontrolliert von Bert, befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n");
+  EXPECT_EQ(
+      test.reportIn(5, 1),
+      "Deine Erkundungstruppen konnten in Erfahrung bringen, welche Truppen sich auf Hauptplanet Gaia "
+      "(Heimatplanet), kontrolliert von Bert, befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n");
   EXPECT_EQ(march.reconMode, "");
   const LocationReport& report = test.annasReport(test.gaia);
-  EXPECT_EQ(report.header,
-            "Zu Hauptplanet Gaia (Heimatplanet) konnten folgende Informationen gewonnen werden (letzter Bericht "
-            "aus Runde 5):");
+  EXPECT_EQ(
+      report.header,
+      "Zu Hauptplanet Gaia (Heimatplanet) konnten folgende Informationen gewonnen werden (letzter Bericht "
+      "aus Runde 5):");
   EXPECT_EQ(report.troops[0], "  Ferox Transporter  Valkaren Trupp");  // race grids in race order
   EXPECT_EQ(report.troops[1], "");
   EXPECT_EQ(report.troops[2], "  Gleiterschwadron");
@@ -89,13 +94,14 @@ TEST(ReconnaissanceResults, ProductionPartsEndInTheirRoundAndANewerReportReplace
   mond.productionDueRound = 8;
   test.returning("Aussenposten Mond", "s");
   test.returning("Hauptplanet Gaia (Heimatplanet)", "s");
-  EXPECT_EQ(test.reportIn(5, 2),
-            "Deine Erkundungstruppen konnten in Erfahrung bringen, welche Truppen sich auf Aussenposten Mond, "
-            "kontrolliert von Bert, befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n"
-            "  Es konnte auch erkundet werden, ob bzw. was derzeit dort produziert wird!\n"
-            "Deine Erkundungstruppen konnten in Erfahrung bringen, welche Truppen sich auf Hauptplanet Gaia "
-            "(Heimatplanet), kontrolliert von Bert, befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n"
-            "  Es konnte auch erkundet werden, ob bzw. was derzeit dort produziert wird!\n");
+  EXPECT_EQ(
+      test.reportIn(5, 2),
+      "Deine Erkundungstruppen konnten in Erfahrung bringen, welche Truppen sich auf Aussenposten Mond, "
+      "kontrolliert von Bert, befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n"
+      "  Es konnte auch erkundet werden, ob bzw. was derzeit dort produziert wird!\n"
+      "Deine Erkundungstruppen konnten in Erfahrung bringen, welche Truppen sich auf Hauptplanet Gaia "
+      "(Heimatplanet), kontrolliert von Bert, befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n"
+      "  Es konnte auch erkundet werden, ob bzw. was derzeit dort produziert wird!\n");
   EXPECT_EQ(test.annasReport(test.mond).productionText, "  Gleiterschwadron");
   EXPECT_EQ(test.annasReport(test.mond).productionDueRound, 8);
   EXPECT_EQ(test.annasReport(test.mond).troops[0], "");  // an empty outpost: no troop entry
@@ -115,7 +121,8 @@ TEST(ReconnaissanceResults, ProductionPartsEndInTheirRoundAndANewerReportReplace
 
   // Round 8 ends only Mond's production; its troop part and header stay until round 15.
   EXPECT_EQ(test.reportIn(8, 1),
-            "Nach unseren Informationen zu den Baumassnahmen auf Aussenposten Mond ist der Bau (  Gleiterschwadron) "
+            "Nach unseren Informationen zu den Baumassnahmen auf Aussenposten Mond ist der Bau (  "
+            "Gleiterschwadron) "
             "nun abgeschlossen. Dieser Eintrag wurde daher aus der Datenbank entfernt.\n");
   EXPECT_EQ(test.annasReport(test.mond).productionText, "");
   EXPECT_EQ(test.annasReport(test.mond).expiryRound, 15);

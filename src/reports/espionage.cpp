@@ -115,8 +115,8 @@ int reportEspionageResults(Game& game, int player) {
   if (result.devagenttot[player] >= 1 || result.offagenttot[player] >= 1) {
     console.write("In eigenen Geheimdienstoperationen gab es Verluste von Agenten:\n");
     if (result.offagenttot[player] >= 1) {
-      console.print("  Aussendienst: ", result.offagenttot[player], " Tote(r) bei Spionageaktivitaeten gegen ",
-                    result.offagentkiller[player], "\n");
+      console.print("  Aussendienst: ", result.offagenttot[player],
+                    " Tote(r) bei Spionageaktivitaeten gegen ", result.offagentkiller[player], "\n");
     }
     if (result.devagenttot[player] >= 1) {
       console.print("  Innendienst: ", result.devagenttot[player],

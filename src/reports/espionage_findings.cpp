@@ -19,8 +19,8 @@ void revealLocation(Game& game, int player, int faction, int index) {
   const LocationRecord& location = state.planetenliste[index];
   LocationReport& report = state.spionageliste[player].locationReports[index];
   drawDigit(game);
-  game.console.print("Deine Agenten konnten in Erfahrung bringen, welche Truppen sich auf ", kindWord(location.kind),
-                     location.name, ", kontrolliert von ", location.owner,
+  game.console.print("Deine Agenten konnten in Erfahrung bringen, welche Truppen sich auf ",
+                     kindWord(location.kind), location.name, ", kontrolliert von ", location.owner,
                      ", befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n");
   recordTroopReport(report, location, faction, state.runde);
   drawDigit(game);
@@ -32,7 +32,8 @@ void revealLocation(Game& game, int player, int faction, int index) {
 }
 
 // The home service notices a march heading for one of the player's own locations.
-bool headsForOwnLocation(const CampaignState& state, const MarchRecord& march, const std::string& playerName) {
+bool headsForOwnLocation(const CampaignState& state, const MarchRecord& march,
+                         const std::string& playerName) {
   for (const LocationRecord& location : state.planetenliste) {
     if (location.owner == playerName && destinationMatches(march.destination, location)) return true;
   }
@@ -67,7 +68,8 @@ int watchMarchesOf(Game& game, int player, int faction) {
     const MarchRecord& march = state.marschliste[faction][index];
     if (isFree(march)) continue;
     int marchLevel = level;
-    if (marchLevel == 0 && homeServiceWatches && headsForOwnLocation(state, march, spy.playerName)) marchLevel = 1;
+    if (marchLevel == 0 && homeServiceWatches && headsForOwnLocation(state, march, spy.playerName))
+      marchLevel = 1;
     if (marchLevel == 0 || !rollUnder(game, marchFindingBound(marchLevel))) continue;
     sightMarch(game, player, faction, index, marchLevel);
     ++count;

@@ -70,8 +70,8 @@ void recordProductionReport(LocationReport& report, const LocationRecord& locati
 
 void recordMarchSighting(IntelDatabase& database, int marchIndex, const MarchRecord& march,
                          const std::string& factionName, int round, bool detailed) {
-  std::string text = "  Spieler: " + factionName + "   Herkunft: " + march.origin + "   Ziel: " +
-                     march.destination + "   Ankunft in Runde: ";
+  std::string text = "  Spieler: " + factionName + "   Herkunft: " + march.origin +
+                     "   Ziel: " + march.destination + "   Ankunft in Runde: ";
   MarchReport& entry = entryForMarch(database.marchReports, marchIndex, text, march.arrivalRound);
   entry.header = "Folgende Informationen konnten zu einem Truppenmarsch (" + factionName +
                  ") gewonnen werden (letzter Bericht aus Runde " + std::to_string(round) + "):";

@@ -111,7 +111,8 @@ void recruitAgent(Game& game, int player) {
     showSpyMessage(game.console, "Du hast leider nicht ausreichend Credits!");
     return;
   }
-  showSpyMessage(game.console, "Du hast einen neuen Agenten angeworben. Er wurde dem Innendienst zugeordnet.");
+  showSpyMessage(game.console,
+                 "Du hast einen neuen Agenten angeworben. Er wurde dem Innendienst zugeordnet.");
   ++faction.agents[player];
   faction.credits -= kAgentPrice;
 }
@@ -127,7 +128,8 @@ int agentPostOf(const CampaignState& state, int player, const std::string& name)
 void moveAgents(Game& game, int player) {
   Console& console = game.console;
   CampaignState& state = game.state;
-  console.write("\nVon wo sollen Agenten versetzt werden (Spielername - wenn vom Innendienst, dann eigener Name)?: ");
+  console.write(
+      "\nVon wo sollen Agenten versetzt werden (Spielername - wenn vom Innendienst, dann eigener Name)?: ");
   const std::string sourceName = console.readWord();
   if (sourceName == "0") return;
   console.write("\nWie viele Agenten sollen versetzt werden?: ");
@@ -145,7 +147,8 @@ void moveAgents(Game& game, int player) {
     return;
   }
   console.write(
-      "\nWohin sollen die Agenten versetzt werden (Spielername - wenn in den Innendienst, dann eigener Name)?: ");
+      "\nWohin sollen die Agenten versetzt werden (Spielername - wenn in den Innendienst, dann eigener "
+      "Name)?: ");
   const int target = agentPostOf(state, player, console.readWord());
   if (target < 0) {
     showSpyMessage(console, "Fehler, Spielername existiert nicht. Abbruch!");

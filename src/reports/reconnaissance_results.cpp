@@ -26,7 +26,8 @@ int ageLocationReports(Game& game, int player) {
       report.header.clear();
       game.console.print(
           "In den letzten 10 Runden gab es keine aktualisierten Informationen zu stationierten Truppen auf ",
-          kindWord(location.kind), location.name, ". Dieser Eintrag wurde daher aus der Datenbank entfernt.\n");
+          kindWord(location.kind), location.name,
+          ". Dieser Eintrag wurde daher aus der Datenbank entfernt.\n");
       report.productionDueRound = 0;
       report.productionText.clear();
       ++count;
@@ -82,9 +83,9 @@ void reportIdentifiedTroops(Game& game, int player, int index, bool withProducti
 }
 
 void reportNothingFound(Game& game, const LocationRecord& location) {
-  game.console.print("Deine Erkundungstruppen konnten leider nicht in Erfahrung bringen, welche Truppen sich auf ",
-                     kindWord(location.kind), location.name, ", kontrolliert von ", location.owner,
-                     ", befinden.\n");
+  game.console.print(
+      "Deine Erkundungstruppen konnten leider nicht in Erfahrung bringen, welche Truppen sich auf ",
+      kindWord(location.kind), location.name, ", kontrolliert von ", location.owner, ", befinden.\n");
 }
 
 // Reports each returning reconnaissance once: its result code is emptied when it is printed.
