@@ -68,8 +68,9 @@ int watchMarchesOf(Game& game, int player, int faction) {
     const MarchRecord& march = state.marschliste[faction][index];
     if (isFree(march)) continue;
     int marchLevel = level;
-    if (marchLevel == 0 && homeServiceWatches && headsForOwnLocation(state, march, spy.playerName))
+    if (marchLevel == 0 && homeServiceWatches && headsForOwnLocation(state, march, spy.playerName)) {
       marchLevel = 1;
+    }
     if (marchLevel == 0 || !rollUnder(game, marchFindingBound(marchLevel))) continue;
     sightMarch(game, player, faction, index, marchLevel);
     ++count;

@@ -61,15 +61,13 @@ void printKnownMarches(Console& console, const IntelDatabase& database) {
   int count = 0;
   for (const MarchReport& report : database.marchReports) {
     if (report.header.empty()) continue;
-    const bool detailed = !report.detailedText.empty();
     console.print(report.header, "\n");
-    if (detailed) {
-      console.print(report.detailedText, report.detailedArrivalRound, "\n");
-    } else {
-      console.print(report.briefText, report.briefArrivalRound, "\n");
-    }
     ++count;
-    if (!detailed) continue;
+    if (report.detailedText.empty()) {
+      console.print(report.briefText, report.briefArrivalRound, "\n");
+      continue;
+    }
+    console.print(report.detailedText, report.detailedArrivalRound, "\n");
     console.write("  Folgende Marschtruppen sind bekannt:\n");
     for (const std::string& unit : report.troops) {
       if (!unit.empty()) console.print(unit, "\n");

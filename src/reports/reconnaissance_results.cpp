@@ -20,7 +20,7 @@ int ageLocationReports(Game& game, int player) {
     LocationReport& report = reports[index];
     if (report.header.empty()) continue;
     const LocationRecord& location = state.planetenliste[index];
-    if (report.expiryRound != 0 && report.expiryRound == round) {
+    if (report.expiryRound == round) {
       report.troops.fill(std::string());
       report.expiryRound = 0;
       report.header.clear();
@@ -32,7 +32,7 @@ int ageLocationReports(Game& game, int player) {
       report.productionText.clear();
       ++count;
     }
-    if (report.productionDueRound != 0 && report.productionDueRound == round) {
+    if (report.productionDueRound == round) {
       report.productionDueRound = 0;
       game.console.print("Nach unseren Informationen zu den Baumassnahmen auf ", kindWord(location.kind),
                          location.name, " ist der Bau (", report.productionText,
