@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "reports/intelligence_views.h"
-#include "flow/main_menu.h"
 #include "test_game.h"
 
 namespace vaskorath::testing {
@@ -53,24 +52,24 @@ TEST(EnemyTroopsView, ListsTroopsProductionAndMarchesOfTheDatabase) {
   marches[4].troops[1] = "Gleiterschwadron";
 
   showEnemyTroops(test.game, 0);
-  EXPECT_EQ(test.console.currentScreen(),
-            kViewTitle + section("Truppenteile") + gaia + "\n" +
-                "  Ferox Transporter  Valkaren Trupp\n"
-                "  Gleiterschwadron\n" +
-                mond + "\n" +
-                "  - keine Truppen vor Ort -\n"
-                "Zu Hauptplanet Vesta:\n"
-                "  Valkaren Trupp\n" +
-                section("Bauaktivitaeten") + gaia + "\n" +
-                "    Gleiterschwadron (Fertigstellung in Runde 8)\n" + mond + "\n" +
-                "    - keine Bauaktivitaeten -\n" + section("Truppenmaersche") +
-                "Truppenmarsch (Bert):\n"
-                "  Spieler: Bert   Ankunft in Runde: 8\n"
-                "Truppenmarsch (Cara):\n"
-                "  Spieler: Cara   genau   Ankunft in Runde: 10\n"
-                "  Folgende Marschtruppen sind bekannt:\n"
-                "Gleiterschwadron\n" +
-                kViewEnd);
+  EXPECT_EQ(test.console.currentScreen(), kViewTitle + section("Truppenteile") + gaia + "\n" +
+                                              "  Ferox Transporter  Valkaren Trupp\n"
+                                              "  Gleiterschwadron\n" +
+                                              mond + "\n" +
+                                              "  - keine Truppen vor Ort -\n"
+                                              "Zu Hauptplanet Vesta:\n"
+                                              "  Valkaren Trupp\n" +
+                                              section("Bauaktivitaeten") + gaia + "\n" +
+                                              "    Gleiterschwadron (Fertigstellung in Runde 8)\n" + mond +
+                                              "\n" + "    - keine Bauaktivitaeten -\n" +
+                                              section("Truppenmaersche") +
+                                              "Truppenmarsch (Bert):\n"
+                                              "  Spieler: Bert   Ankunft in Runde: 8\n"
+                                              "Truppenmarsch (Cara):\n"
+                                              "  Spieler: Cara   genau   Ankunft in Runde: 10\n"
+                                              "  Folgende Marschtruppen sind bekannt:\n"
+                                              "Gleiterschwadron\n" +
+                                              kViewEnd);
 }
 
 // Anna's spy network: 5 agents at home, 1 at Bert; Bert and the rebels in play, slots 2 to 4 empty.
@@ -85,8 +84,10 @@ struct SpyCampaign : TestGame {
   const std::array<int, kFactionCount>& annasAgents() const { return state->spielerliste[0].agents; }
 };
 
-std::string shownMessage(const std::string& message) {
-  return "\n\n" + message + "\n\nDruecken Sie eine beliebige Taste . . .\n";
+// How often the dialogue showed `message` (two line ends before and after, then the pause).
+int timesShown(const TestGame& test, const std::string& message) {
+  return countOccurrences(test.console.output(),
+                          "\n\n" + message + "\n\nDruecken Sie eine beliebige Taste . . .\n");
 }
 
 TEST(SpyNetworkDialogue, ShowsTheNetworkAndRecruitsForExactlyOneHundredCredits) {
@@ -105,12 +106,10 @@ TEST(SpyNetworkDialogue, ShowsTheNetworkAndRecruitsForExactlyOneHundredCredits) 
                 "2. Aktive Agenten versetzen\n\n"
                 "Was willst du tun (Nummer - Abbruch mit 0)?: \n\n");
   const std::string& out = test.console.output();
-  EXPECT_EQ(
-      countOccurrences(
-          out, shownMessage("Du hast einen neuen Agenten angeworben. Er wurde dem Innendienst zugeordnet.")),
-      1);
-  EXPECT_EQ(countOccurrences(out, shownMessage("Du hast leider nicht ausreichend Credits!")), 1);
-  EXPECT_EQ(countOccurrences(out, shownMessage("Falsche Auswahl. Abbruch!")), 1);
+  EXPECT_EQ(timesShown(test, "Du hast einen neuen Agenten angeworben. Er wurde dem Innendienst zugeordnet."),
+            1);
+  EXPECT_EQ(timesShown(test, "Du hast leider nicht ausreichend Credits!"), 1);
+  EXPECT_EQ(timesShown(test, "Falsche Auswahl. Abbruch!"), 1);
   EXPECT_EQ(countOccurrences(out, "5 Spionageaktivitaeten\n"), 4);  // shown again after each answer
   EXPECT_EQ(test.state->spielerliste[0].credits, 0);
   EXPECT_EQ(test.annasAgents()[0], 6);
@@ -140,14 +139,10 @@ TEST(SpyNetworkDialogue, MovesAgentsAndRefusesEveryInvalidMove) {
   EXPECT_EQ(countOccurrences(out, from), 11);
   EXPECT_EQ(countOccurrences(out, count), 10);
   EXPECT_EQ(countOccurrences(out, to), 7);
-  EXPECT_EQ(countOccurrences(out, shownMessage("Der Agent bzw. die Agenten wurde(n) erfolgreich versetzt!")),
-            6);
-  EXPECT_EQ(countOccurrences(out, shownMessage("Fehler, Spielername existiert nicht. Abbruch!")), 2);
-  EXPECT_EQ(countOccurrences(
-                out, shownMessage("Fehler, es sind aktuell nicht genug Agenten im Innendienst. Abbruch!")),
-            1);
-  EXPECT_EQ(
-      countOccurrences(out, shownMessage("Fehler, es ist dort nicht genug Agenten im Einsatz. Abbruch!")), 1);
+  EXPECT_EQ(timesShown(test, "Der Agent bzw. die Agenten wurde(n) erfolgreich versetzt!"), 6);
+  EXPECT_EQ(timesShown(test, "Fehler, Spielername existiert nicht. Abbruch!"), 2);
+  EXPECT_EQ(timesShown(test, "Fehler, es sind aktuell nicht genug Agenten im Innendienst. Abbruch!"), 1);
+  EXPECT_EQ(timesShown(test, "Fehler, es ist dort nicht genug Agenten im Einsatz. Abbruch!"), 1);
   // The screens in between show each step: 3 at home and 3 at Bert after the first move.
   EXPECT_NE(out.find("insgesamt 3 Agenten im Einsatz.\n\nIm Aussendienst sind derzeit insgesamt 3 Agenten im "
                      "Einsatz, im Einzelnen wie folgt:\n  3 Agenten spionieren bei Bert\n"),
@@ -156,16 +151,6 @@ TEST(SpyNetworkDialogue, MovesAgentsAndRefusesEveryInvalidMove) {
   EXPECT_EQ(test.annasAgents()[0], 5);
   EXPECT_EQ(test.annasAgents()[1], 0);
   EXPECT_EQ(test.annasAgents()[kRebelFaction], 1);
-}
-
-TEST(SpyNetworkDialogue, MainMenuEntriesFourAndFiveOpenTheViews) {
-  TestGame test("4 5 0 9");
-  test.addPlayer(0, "Anna");
-  test.state->runde = 2;
-  runMainMenu(test.game, 0);
-  const std::string& out = test.console.output();
-  EXPECT_LT(out.find("4 Gegnerische Truppenteile\n---"), out.find("5 Spionageaktivitaeten\n---"));
-  EXPECT_EQ(countOccurrences(out, "Auswahl (1-9):"), 3);
 }
 
 }  // namespace
