@@ -1,11 +1,13 @@
-// Espionage resolution, once per round calculation.
+// Espionage: the agents' fights once per round and what each player is told about them.
 #pragma once
 
 #include "game.h"
 
 namespace vaskorath {
 
-// Lets the agents fight each other and find out enemy troops, production and marches.
+// Clears the round's espionage results, then lets every faction's home service hunt the spies
+// placed at it and every faction's spies kill home-service agents where they are placed.
+// Effects apply only between factions that are both in the campaign (non-empty names).
 void resolveEspionage(Game& game);
 
 // Prints the player's espionage results of the round and the findings of the player's agents

@@ -5,11 +5,12 @@
 
 namespace vaskorath {
 
-// Shows the player's intelligence about enemy locations and marches (main menu entry 4).
+// Shows the player's intelligence database: enemy troops at locations, enemy production and
+// enemy marches (main menu entry 4). Changes nothing.
 void showEnemyTroops(Game& game, int player);
 
-// Lets the player recruit agents and move them between the home service and other factions
-// (main menu entry 5).
+// Lets the player recruit agents for 100 credits and move agents between the home service and
+// other factions, until 0 is typed (main menu entry 5). A refused move changes nothing.
 void runSpyNetworkDialogue(Game& game, int player);
 
 }  // namespace vaskorath
