@@ -82,8 +82,9 @@ TEST(ForumMessages, NamesThatAreNoPlayerAreRefusedAndNoLineIsRead) {
     test.addRebels();
     const auto before = test.state->spielernachrichten;
     runForum(test.game, 0);
-    EXPECT_EQ(test.console.output(),
-              kForumMenu + kMessageHeader + "\n\nSpielername existiert nicht. Abbruch!\n\n" + kPause + kForumMenu);
+    EXPECT_EQ(
+        test.console.output(),
+        kForumMenu + kMessageHeader + "\n\nSpielername existiert nicht. Abbruch!\n\n" + kPause + kForumMenu);
     EXPECT_EQ(test.state->spielernachrichten, before);
   }
 }
@@ -115,11 +116,12 @@ TEST(ForumTransfer, CreditsMoveAtOnceAndTheRecipientGetsTheGiftNotice) {
   test.addPlayer(0, "Anna");
   test.addPlayer(1, "Bert").credits = 40;
   runForum(test.game, 0);
-  EXPECT_EQ(test.console.output(), kForumMenu + kTransferHeader +
-                                       "\nWie viele Credits sollen uebertragen werden? (du hast 1000 Credits - "
-                                       "Abbruch mit 0): "
-                                       "\nErledigt. Es wurden 250 Credits an Bert uebertragen!\n\n" +
-                                       kPause + kForumMenu);
+  EXPECT_EQ(test.console.output(),
+            kForumMenu + kTransferHeader +
+                "\nWie viele Credits sollen uebertragen werden? (du hast 1000 Credits - "
+                "Abbruch mit 0): "
+                "\nErledigt. Es wurden 250 Credits an Bert uebertragen!\n\n" +
+                kPause + kForumMenu);
   EXPECT_EQ(test.state->spielerliste[0].credits, 750);
   EXPECT_EQ(test.state->spielerliste[1].credits, 290);
   EXPECT_EQ(test.state->creditgabemenge[1], 250);
@@ -166,7 +168,8 @@ TEST(ForumTransfer, EveryRefusalLeavesBothBalancesAndTheNoticeAsTheyWere) {
       {"Bert\n0", 0, amountPrompt + "\nAbbruch!\n\n"},
       {"Bert\n-5", 0, amountPrompt + "\nAbbruch!\n\n"},
       // kMax - 10 + 11 leaves the credit range.
-      {"Bert\n11", kMax - 10, amountPrompt + "\nDer Empfaenger kann so viele Credits nicht annehmen. Abbruch!\n\n"},
+      {"Bert\n11", kMax - 10,
+       amountPrompt + "\nDer Empfaenger kann so viele Credits nicht annehmen. Abbruch!\n\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.input);

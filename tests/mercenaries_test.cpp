@@ -141,7 +141,8 @@ TEST(MercenaryRenewal, APlayerWithoutACatalogueRaceHasEveryOfferClearedWithoutAD
   fillMarket(test.state->soeldnerliste[0]);
   runMercenaryDialogue(test.game, 0);
   const std::string screen = kHiringIntro + hiringPrompt(1000);
-  EXPECT_EQ(test.console.output(), screen + "\n\nAbbruch!\n\n" + kPause + screen + "\n\nAbbruch!\n\n" + kPause);
+  EXPECT_EQ(test.console.output(),
+            screen + "\n\nAbbruch!\n\n" + kPause + screen + "\n\nAbbruch!\n\n" + kPause);
   EXPECT_EQ(test.state->spielerliste[0].credits, 1000);
   EXPECT_FALSE(test.state->soeldnerliste[0][0].hired);
 }
@@ -172,8 +173,10 @@ TEST(MercenaryHiring, ListsTheTenOffersWithThePriceColumnAndTheArrivalOfHiredOne
   const std::string list =
       "  1  Kadrischer Sturmtrupp          fuer 999 Credits \n"
       "  2  Brontes Kampfpanzer            fuer 1000 Credits\n"
-      "  3  Kerberan Haubitze              fuer 999 Credits  <-- bereits angeheuert mit Ankunft in 2 Runde(n)\n"
-      "  4  Laeuferschwadron               fuer 1000 Credits <-- bereits angeheuert mit Ankunft in 4 Runde(n)\n"
+      "  3  Kerberan Haubitze              fuer 999 Credits  <-- bereits angeheuert mit Ankunft in 2 "
+      "Runde(n)\n"
+      "  4  Laeuferschwadron               fuer 1000 Credits <-- bereits angeheuert mit Ankunft in 4 "
+      "Runde(n)\n"
       "  5  Ferox Transporter              fuer 270 Credits \n"
       "  6  Ferox Transporter              fuer 270 Credits \n"
       "  7  Ferox Transporter              fuer 270 Credits \n"
@@ -193,27 +196,33 @@ TEST(MercenaryHiring, ExactlyEnoughCreditsHireTheUnitAndTheListShowsItsArrival) 
   EXPECT_EQ(test.state->soeldnerliste[0][0], offer("Kadrischer Sturmtrupp", 999, 2));
   EXPECT_EQ(test.state->spielerliste[0].credits, 0);
   const std::string& out = test.console.output();
-  EXPECT_NE(out.find(hiringPrompt(999) +
-                     "\n\nKauf bestaetigt. Die Einheit wird in 2 Runde(n) auf deinem Heimatplaneten eintreffen.\n\n" +
-                     kPause),
-            std::string::npos);
-  EXPECT_NE(out.find("  1  Kadrischer Sturmtrupp          fuer 999 Credits  <-- bereits angeheuert mit Ankunft in 2 "
-                     "Runde(n)\n"),
-            std::string::npos);
+  EXPECT_NE(
+      out.find(
+          hiringPrompt(999) +
+          "\n\nKauf bestaetigt. Die Einheit wird in 2 Runde(n) auf deinem Heimatplaneten eintreffen.\n\n" +
+          kPause),
+      std::string::npos);
+  EXPECT_NE(
+      out.find(
+          "  1  Kadrischer Sturmtrupp          fuer 999 Credits  <-- bereits angeheuert mit Ankunft in 2 "
+          "Runde(n)\n"),
+      std::string::npos);
   EXPECT_NE(out.find(hiringPrompt(0)), std::string::npos);
 }
 
 TEST(MercenaryHiring, RefusalsChangeNothingAndShowTheListAgain) {
-  TestGame test("3\n2\n11\n-1\n0\n");
+  TestGame test("3\n2\n10\n11\n-1\n0\n");
   test.addPlayer(0, "Anna").credits = 999;
   fillMarket(test.state->soeldnerliste[0]);
+  test.state->soeldnerliste[0][9] = MercenaryOffer{};  // a slot without a unit offers nothing
   const Offers before = test.state->soeldnerliste[0];
   runMercenaryDialogue(test.game, 0);
   const std::string& out = test.console.output();
   EXPECT_EQ(countOccurrences(out, "\n\nDiese Einheit ist bereits angeheuert. Abbruch!\n\n" + kPause), 1);
   EXPECT_EQ(countOccurrences(out, "\n\nNicht genug Credits. Abbruch!\n\n" + kPause), 1);  // 1000 > 999
-  EXPECT_EQ(countOccurrences(out, "\n\nAbbruch!\n\n" + kPause), 3);                       // 11, -1 and 0
-  EXPECT_EQ(test.console.clearCount(), 5);
+  EXPECT_EQ(countOccurrences(out, "\n\nAbbruch!\n\n" + kPause), 4);  // 10, 11, -1 and 0
+  EXPECT_EQ(countOccurrences(out, "  10 "), 0);
+  EXPECT_EQ(test.console.clearCount(), 6);
   EXPECT_EQ(test.state->soeldnerliste[0], before);
   EXPECT_EQ(test.state->spielerliste[0].credits, 999);
   EXPECT_EQ(test.random.next(), 41);  // no delay was drawn
@@ -221,7 +230,7 @@ TEST(MercenaryHiring, RefusalsChangeNothingAndShowTheListAgain) {
 
 TEST(MercenaryHiring, TheDelayIsOneRoundForDrawZeroTwoOrThreeForOneToSixAndFourForSeven) {
   // Seeds whose first value modulo 8 is 0, 1, ..., 7.
-  const std::pair<std::uint32_t, int> seedsAndDelays[] = {{3, 1}, {1, 2},  {6, 2}, {4, 2},
+  const std::pair<std::uint32_t, int> seedsAndDelays[] = {{3, 1}, {1, 2}, {6, 2}, {4, 2},
                                                           {9, 3}, {2, 3}, {5, 3}, {10, 4}};
   for (const auto& [seed, delay] : seedsAndDelays) {
     SCOPED_TRACE(seed);

@@ -20,17 +20,18 @@ constexpr int kExtraZeroDraws = 9;
 
 void showCasinoIntro(Console& console) {
   console.clearScreen();
-  console.print("Gluecksspiel\n", std::string(12, '-'), "\n\n",
-                "Du betrittst das Casino im Rotlichtviertel wo sich jede Menge dunkler Gestalten aufhalten. "
-                "Im Casino gehst du an den Spieltisch fuer Star Roulette, das wie folgt funktioniert:\n",
-                "  - Eine Kugel rollt ueber eine sich drehende Scheibe mit den Zahlen von 0 bis 10\n",
-                "  - Die 0 ist gruen gefaerbt (hier gewinnt immer die Bank), die Zahlen von 1 bis 5 schwarz und "
-                "die Zahlen von 6 bis 10 rot\n",
-                "  - Wenn du spielst, bestimmst du deinen Geldeinsatz und waehlst eine Zahl oder eine Farbe\n",
-                "  - Landet die Kugel auf der genannten Farbe, wird dein Einsatz verdoppelt "
-                "(Gewinnchance ca. 50%)\n",
-                "  - Landet die Kugel auf der genannten Zahl, wird der Einsatz verzehnfacht "
-                "(Gewinnchance weniger als 10%)\n");
+  console.print(
+      "Gluecksspiel\n", std::string(12, '-'), "\n\n",
+      "Du betrittst das Casino im Rotlichtviertel wo sich jede Menge dunkler Gestalten aufhalten. "
+      "Im Casino gehst du an den Spieltisch fuer Star Roulette, das wie folgt funktioniert:\n",
+      "  - Eine Kugel rollt ueber eine sich drehende Scheibe mit den Zahlen von 0 bis 10\n",
+      "  - Die 0 ist gruen gefaerbt (hier gewinnt immer die Bank), die Zahlen von 1 bis 5 schwarz und "
+      "die Zahlen von 6 bis 10 rot\n",
+      "  - Wenn du spielst, bestimmst du deinen Geldeinsatz und waehlst eine Zahl oder eine Farbe\n",
+      "  - Landet die Kugel auf der genannten Farbe, wird dein Einsatz verdoppelt "
+      "(Gewinnchance ca. 50%)\n",
+      "  - Landet die Kugel auf der genannten Zahl, wird der Einsatz verzehnfacht "
+      "(Gewinnchance weniger als 10%)\n");
 }
 
 // True when a number bet's win, or a loss, would take the balance out of the credit range.
@@ -123,8 +124,8 @@ int spinWheel(Game& game) {
     }
     if (green) result = 0;
   }
-  game.console.print("Das Rad kommt langsam zum stehen und die Kugel rollt in das Feld mit der Nummer ", result,
-                     "!\n\n");
+  game.console.print("Das Rad kommt langsam zum stehen und die Kugel rollt in das Feld mit der Nummer ",
+                     result, "!\n\n");
   return result;
 }
 
@@ -151,7 +152,8 @@ void playGame(Game& game, int player, int stake) {
     console.print("Du hast gewonnen! Deinem Konto werden ", payout, " Credits gutgeschrieben.\n");
   } else {
     credits -= stake;
-    console.print("Du hast verloren! Der Wetteinsatz von ", stake, " Credits wird von deinem Konto abgezogen.\n");
+    console.print("Du hast verloren! Der Wetteinsatz von ", stake,
+                  " Credits wird von deinem Konto abgezogen.\n");
   }
   console.pause();
 }

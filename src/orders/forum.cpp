@@ -35,12 +35,14 @@ void sendMessage(Game& game, int sender) {
   }
   console.print("\nWie lautet deine Nachricht an ", name, "?: ");
   auto& inbox = state.spielernachrichten[recipient];
-  const auto freeSlot = std::find_if(inbox.begin(), inbox.end(), [](const std::string& slot) { return slot.empty(); });
+  const auto freeSlot =
+      std::find_if(inbox.begin(), inbox.end(), [](const std::string& slot) { return slot.empty(); });
   if (freeSlot == inbox.end()) {
     // No line is read, so a piped message line is left for the next prompt.
-    showForumNotice(console,
-                    "Die Nachricht konnte nicht versendet werden. Nachrichtenspeicher des Empfaengers ist voll. "
-                    "Abbruch!");
+    showForumNotice(
+        console,
+        "Die Nachricht konnte nicht versendet werden. Nachrichtenspeicher des Empfaengers ist voll. "
+        "Abbruch!");
     return;
   }
   const std::string line = console.readLine();
@@ -76,7 +78,8 @@ void transferAmount(Game& game, int giver, int recipient) {
     // Only the last gift of a round is announced; every one has been credited.
     state.creditgabehinweis[recipient] = giver;
     state.creditgabemenge[recipient] = amount;
-    showTransferNotice(console, "Erledigt. Es wurden ", amount, " Credits an ", to.playerName, " uebertragen!");
+    showTransferNotice(console, "Erledigt. Es wurden ", amount, " Credits an ", to.playerName,
+                       " uebertragen!");
   }
 }
 

@@ -65,12 +65,13 @@ void showOffers(Game& game, int player) {
   Console& console = game.console;
   const FactionRecord& faction = game.state.spielerliste[player];
   console.clearScreen();
-  console.print("Soeldner anheuern\n", std::string(17, '-'), "\n\n",
-                "Soeldner, der Abschaum der Galaxis. Sie sind teuer und man kann sich nie darauf verlassen, "
-                "dass sie zeitgerecht zur Stelle sind (meist 2 bis 3 Runden zum Heimatplaneten)... "
-                "Sei es drum.\n\n",
-                "Ueber einen Kontaktmann zu hiesigen Soeldnertruppen findest du heraus, dass derzeit folgende "
-                "Truppenteile angeheuert werden koennen:\n");
+  console.print(
+      "Soeldner anheuern\n", std::string(17, '-'), "\n\n",
+      "Soeldner, der Abschaum der Galaxis. Sie sind teuer und man kann sich nie darauf verlassen, "
+      "dass sie zeitgerecht zur Stelle sind (meist 2 bis 3 Runden zum Heimatplaneten)... "
+      "Sei es drum.\n\n",
+      "Ueber einen Kontaktmann zu hiesigen Soeldnertruppen findest du heraus, dass derzeit folgende "
+      "Truppenteile angeheuert werden koennen:\n");
   const auto& offers = game.state.soeldnerliste[player];
   for (int slot = 0; slot < kOfferCount; ++slot) {
     if (isOffered(faction, offers[slot])) printOfferLine(console, slot, offers[slot]);
@@ -91,7 +92,8 @@ int drawDeliveryDelay(Random& random) {
 void hireOffer(Game& game, int player, int choice) {
   Console& console = game.console;
   FactionRecord& faction = game.state.spielerliste[player];
-  if (choice < 1 || choice > kOfferCount || !isOffered(faction, game.state.soeldnerliste[player][choice - 1])) {
+  if (choice < 1 || choice > kOfferCount ||
+      !isOffered(faction, game.state.soeldnerliste[player][choice - 1])) {
     showForumNotice(console, "Abbruch!");
     return;
   }
