@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include "flow/main_menu.h"
 #include "orders/forum.h"
 #include "test_game.h"
 
@@ -41,6 +42,14 @@ TEST(Forum, TheMenuRefusesOtherNumbersAndRunsTheMessageAndTransferDialogues) {
   EXPECT_EQ(test.state->spielerliste[1].credits, 290);
   EXPECT_EQ(test.state->creditgabemenge[1], 250);
   EXPECT_EQ(test.state->creditgabehinweis[1], 0);
+}
+
+TEST(Forum, MainMenuEntryEightOpensTheForumAndZeroGoesBack) {
+  TestGame test("8 0 9");
+  test.addPlayer(0, "Anna");
+  test.state->runde = 2;
+  runMainMenu(test.game, 0);
+  EXPECT_NE(test.console.output().find("Auswahl (1-9):" + kMenu + "Runde 2          Anna"), std::string::npos);
 }
 
 TEST(ForumMessages, TheRebelsAndNamesOfAnotherCaseAreNoRecipients) {
