@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "console/console.h"
 #include "orders/forum.h"
 #include "state/campaign_state.h"
 #include "state/random.h"
