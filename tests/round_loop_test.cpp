@@ -71,8 +71,9 @@ TEST(RoundLoop, WithRoundLimitThreeRoundTwoIsCalculatedBeforeItsTurns) {
   EXPECT_LT(annaRound2, bertRound2);
   EXPECT_EQ(countOccurrences(out, "ist beendet."), 1);
   EXPECT_EQ(test.state->runde, 3);
-  // The four turn draws of round 1 come first; the drift then draws 19169: 5 + 19169 % 5 = 9.
-  EXPECT_EQ(test.state->spielerliste[kRebelFaction].agents[kRebelFaction], 9);
+  // The mercenary renewal of round 1 (88 draws for the two players), the four turn draws and the
+  // renewal of round 2 (90 draws) come first; the drift then draws 53: 5 + 53 % 5 = 8.
+  EXPECT_EQ(test.state->spielerliste[kRebelFaction].agents[kRebelFaction], 8);
 }
 
 TEST(RoundLoop, EliminatedPlayersGetNoTurn) {
