@@ -115,6 +115,18 @@ TEST(SpyNetworkDialogue, ShowsTheNetworkAndRecruitsForExactlyOneHundredCredits) 
   EXPECT_EQ(test.annasAgents()[0], 6);
 }
 
+TEST(SpyNetworkDialogue, RecruitsNoMoreAgentsThanASaveCanHold) {
+  TestGame test("1 1 0");
+  test.addPlayer(0, "Anna").credits = 1000;
+  test.addPlayer(1, "Bert");
+  test.state->spielerliste[0].agents = {kMaxAgents - 2, 1, 0, 0, 0, 0};  // one short of the limit in all
+  runSpyNetworkDialogue(test.game, 0);
+  EXPECT_EQ(timesShown(test, "Du hast einen neuen Agenten angeworben. Er wurde dem Innendienst zugeordnet."), 1);
+  EXPECT_EQ(timesShown(test, "Dein Geheimdienst kann keine weiteren Agenten fuehren. Abbruch!"), 1);
+  EXPECT_EQ(test.state->spielerliste[0].agents[0], kMaxAgents - 1);
+  EXPECT_EQ(test.state->spielerliste[0].credits, 900);
+}
+
 TEST(SpyNetworkDialogue, MovesAgentsAndRefusesEveryInvalidMove) {
   SpyCampaign test(
       "2 Anna 2 Bert\n"      // home service to Bert

@@ -109,6 +109,13 @@ void recruitAgent(Game& game, int player) {
     showSpyMessage(game.console, "Du hast leider nicht ausreichend Credits!");
     return;
   }
+  // The espionage of a round goes through every agent; a bound keeps it quick and saveable.
+  long long total = 0;
+  for (int agents : faction.agents) total += agents;
+  if (total >= kMaxAgents) {
+    showSpyMessage(game.console, "Dein Geheimdienst kann keine weiteren Agenten fuehren. Abbruch!");
+    return;
+  }
   showSpyMessage(game.console,
                  "Du hast einen neuen Agenten angeworben. Er wurde dem Innendienst zugeordnet.");
   ++faction.agents[player];
