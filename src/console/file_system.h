@@ -61,6 +61,9 @@ class FileSystem {
   // Opens the file in the system's image viewer without waiting for it; false when no viewer
   // could be started.
   virtual bool openInViewer(const std::string& name) = 0;
+  // Adds the line and a line end to the end of a regular file, creating it when missing; the
+  // text goes to the system at once (nothing waits in a buffer of the program).
+  virtual WriteResult appendLine(const std::string& name, std::string_view line) = 0;
 };
 
 }  // namespace vaskorath

@@ -39,4 +39,13 @@ bool MemoryFileSystem::openInViewer(const std::string& name) {
   return true;
 }
 
+WriteResult MemoryFileSystem::appendLine(const std::string& name, std::string_view line) {
+  if (!writeFailureReason.empty()) return WriteResult{false, writeFailureReason};
+  if (unsuitableFiles.contains(name)) return WriteResult{false, "an dieser Stelle steht keine gewoehnliche Datei"};
+  std::string& content = files[name];
+  content += line;
+  content += '\n';
+  return {};
+}
+
 }  // namespace vaskorath

@@ -22,6 +22,7 @@ class MemoryFileSystem : public FileSystem {
   }
   WriteResult renameFile(const std::string& from, const std::string& to) override;
   bool openInViewer(const std::string& name) override;
+  WriteResult appendLine(const std::string& name, std::string_view line) override;
 
   std::map<std::string, std::string> files;
   // Names that stand for something other than a regular file (a pipe, a device).

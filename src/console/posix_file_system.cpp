@@ -241,4 +241,23 @@ bool PosixFileSystem::openInViewer(const std::string& name) {
   return result == 0;
 }
 
+WriteResult PosixFileSystem::appendLine(const std::string& name, std::string_view line) {
+  // O_NONBLOCK: a named pipe without a reader fails at once instead of stopping the game.
+  const int fd = ::open(name.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return failure(errno);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return WriteResult{false, "an dieser Stelle steht keine gewoehnliche Datei"};
+  }
+  const std::string text = std::string(line) + '\n';
+  if (!writeAll(fd, text)) {
+    const int error = errno;
+    ::close(fd);
+    return failure(error);
+  }
+  if (::close(fd) != 0) return failure(errno);
+  return {};
+}
+
 }  // namespace vaskorath

@@ -5,6 +5,7 @@
 #include "console/file_system.h"
 #include "flow/round_loop.h"
 #include "flow/setup.h"
+#include "reports/chronicle.h"
 #include "state/campaign_state.h"
 
 namespace vaskorath {
@@ -39,8 +40,10 @@ int runProgram(Game& game) {
     // A key pressed by mistake must not cost the group the campaign they meant to resume.
     game.state.keepPreviousAutosave = true;
     runNewCampaignSetup(game);
+    chronicleNewCampaign(game);
   }
-  runCampaign(game);
+  const int lastRound = runCampaign(game);
+  chronicleCampaignEnd(game, lastRound);
   showCampaignEnd(game.console);
   return 0;
 }

@@ -7,6 +7,7 @@
 #include "flow/main_menu.h"
 #include "flow/rebel_production.h"
 #include "orders/mercenaries.h"
+#include "reports/chronicle.h"
 #include "reports/round_report.h"
 #include "resolution/round_calculation.h"
 #include "state/campaign_state.h"
@@ -29,6 +30,7 @@ bool lastPlayerCheckEndsCampaign(Game& game) {
     game.console.print("Spieler ", name, " ist der einzig verbleibende Spieler und hat damit gewonnen! ",
                        "Herzlichen Glueckwunsch, ", name, "!\n\n");
     game.console.pause();
+    chronicleLastPlayerWins(game, name);
     break;
   }
   state.runde = state.endrunde;
@@ -84,17 +86,20 @@ int countRemainingPlayers(const CampaignState& state) {
   return count;
 }
 
-void runCampaign(Game& game) {
+int runCampaign(Game& game) {
   CampaignState& state = game.state;
   state.runde = 1;
+  int lastRound = state.runde;
   while (state.runde < state.endrunde) {
     renewMercenaryOffers(game);
     calculateRound(game);
-    if (lastPlayerCheckEndsCampaign(game)) return;
+    lastRound = state.runde;  // after a load: the round of the file
+    if (lastPlayerCheckEndsCampaign(game)) break;
     runRebelProduction(game);
     playTurns(game);
     ++state.runde;
   }
+  return lastRound;
 }
 
 }  // namespace vaskorath

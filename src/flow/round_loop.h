@@ -5,8 +5,8 @@
 
 namespace vaskorath {
 
-// Plays rounds from round 1 while runde is below endrunde.
-void runCampaign(Game& game);
+// Plays rounds from round 1 while runde is below endrunde; returns the last round that was played.
+int runCampaign(Game& game);
 
 // Number of player records 0 to 4 whose playerName is neither empty nor "Rebellen".
 int countRemainingPlayers(const CampaignState& state);

@@ -39,7 +39,7 @@ std::string askFileName(Game& game) {
 
 }  // namespace
 
-void runLoadDialogue(Game& game) {
+std::string runLoadDialogue(Game& game) {
   game.console.clearScreen();
   game.console.write(
       "Spielstand laden. Folgende Spielstaende stehe zur Verfuegung (.txt Dateien):\n"
@@ -58,6 +58,7 @@ void runLoadDialogue(Game& game) {
   game.console.pause();
   game.console.clearScreen();
   game.state.loadRequested = false;  // not part of the file: the loaded state still carries the request
+  return fileName;
 }
 
 }  // namespace vaskorath

@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::size_t kMaxSaveNameLength = 64;
 constexpr const char* kAutosaveName = "autosave.txt";
+// The campaign as it stood before the battles of the round were entered.
+constexpr const char* kRestorePointName = "gefechtsbeginn.txt";
 
 bool isNameCharacter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -97,6 +99,13 @@ bool writeAutosave(Game& game) {
     game.console.pause();
   }
   return result.ok;
+}
+
+void writeRestorePoint(Game& game) {
+  const WriteResult result = saveCampaign(game, kRestorePointName);
+  if (result) return;
+  game.console.clearScreen();
+  showSaveFailure(game, result);
 }
 
 void showSavedMessage(Game& game) {

@@ -24,6 +24,10 @@ void runNamedSaveDialogue(Game& game);
 // whether the file was written (the battle menu then announces it, the no-battle screen does not).
 bool writeAutosave(Game& game);
 
+// Writes the restore point "gefechtsbeginn.txt" silently; on failure clears the screen, shows the
+// save error and pauses. The battle phase goes on either way.
+void writeRestorePoint(Game& game);
+
 // "Aktueller Spielstand wurde gespeichert! ..." and a pause, after a save that worked.
 void showSavedMessage(Game& game);
 

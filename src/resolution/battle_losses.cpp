@@ -2,6 +2,7 @@
 #include "resolution/battle_losses.h"
 
 #include <array>
+#include <utility>
 
 #include "console/console.h"
 #include "state/capacities.h"
@@ -36,7 +37,7 @@ void listWinnerUnits(Game& game, const std::string& winnerName, const TroopList*
 
 }  // namespace
 
-void enterWinnerLosses(Game& game, const std::string& winnerName, TroopList* grid) {
+std::vector<std::string> enterWinnerLosses(Game& game, const std::string& winnerName, TroopList* grid) {
   LossMarks marks;
   int toggled = 10000;  // no number before the first input
   for (;;) {
@@ -46,11 +47,16 @@ void enterWinnerLosses(Game& game, const std::string& winnerName, TroopList* gri
     if (toggled == 0) break;
   }
   // Numbers stand for the slots of the last listing; nothing was emptied while it was shown.
+  std::vector<std::string> destroyed;
   for (int number = 0; grid != nullptr && number < kTroopSlots; ++number) {
-    if (marks.destroyed[number]) (*grid)[marks.slotOfNumber[number]].clear();
+    if (!marks.destroyed[number]) continue;
+    std::string& unit = (*grid)[marks.slotOfNumber[number]];
+    destroyed.push_back(std::move(unit));
+    unit.clear();
   }
   game.console.write("\nVielen Dank, die Eingaben werden gespeichert.\n\n");
   game.console.pause();
+  return destroyed;
 }
 
 }  // namespace vaskorath

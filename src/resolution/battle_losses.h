@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "game.h"
 #include "state/troop_list.h"
@@ -9,8 +10,8 @@
 namespace vaskorath {
 
 // Lists the winner's units of `grid` numbered over its holes and toggles the "vernichtet" mark of
-// each number typed until 0; then empties the marked slots. A grid of nullptr (no race grid)
-// lists nothing.
-void enterWinnerLosses(Game& game, const std::string& winnerName, TroopList* grid);
+// each number typed until 0; then empties the marked slots and returns the names of the units
+// they held, in list order. A grid of nullptr (no race grid) lists nothing.
+std::vector<std::string> enterWinnerLosses(Game& game, const std::string& winnerName, TroopList* grid);
 
 }  // namespace vaskorath

@@ -2,6 +2,7 @@
 #include "resolution/battle_resolution.h"
 
 #include "console/console.h"
+#include "reports/chronicle.h"
 #include "resolution/battle_losses.h"
 #include "resolution/ended_marches.h"
 #include "state/campaign_state.h"
@@ -204,6 +205,7 @@ void runBattle(Game& game, const std::string& locationKind, const std::string& l
 
   showParticipants(game, battle);
   const int winner = askWinner(game);
+  const std::string previousOwner = location->owner;
   const bool winnerMarched = applyResult(game, battle, winner);
   const FactionRecord& record = state.spielerliste[winner];
   announceWinner(game, record);
@@ -216,7 +218,10 @@ void runBattle(Game& game, const std::string& locationKind, const std::string& l
     }
   }
   const int race = winnerGridRace(record, *location);
-  enterWinnerLosses(game, record.playerName, race >= 0 ? &location->troops[race][winner] : nullptr);
+  const std::vector<std::string> destroyed =
+      enterWinnerLosses(game, record.playerName, race >= 0 ? &location->troops[race][winner] : nullptr);
+  const bool changedHands = location->owner != previousOwner;
+  chronicleBattle(game, {battle.label, previousOwner, record.playerName, changedHands, destroyed});
 }
 
 }  // namespace vaskorath

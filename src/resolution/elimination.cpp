@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "reports/chronicle.h"
 #include "resolution/battle_resolution.h"
 #include "resolution/ended_marches.h"
 #include "state/campaign_state.h"
@@ -75,6 +76,7 @@ void eliminatePlayer(Game& game, int player) {
                      " kontrolliert keine Aussenposten oder Planeten mehr und scheidet damit aus dem Spiel aus! "
                      "Alle feindlichen Agenten werden wieder abgezogen.\n\n");
   game.console.pause();
+  chroniclePlayerEliminated(game, record.playerName);
   recallSpies(state, player, kRebelFaction);
   record.agents[player] = 0;
   record.credits = 0;
@@ -95,6 +97,7 @@ void eliminateRebels(Game& game) {
                      "Achtung: Die Rebellen koennen durch Aufstaende auf euren Planeten oder Aussenposten wieder "
                      "ins Spiel gelangen!\n\n");
   game.console.pause();
+  chronicleRebelsEliminated(game);
   // The players' spies at the rebels would otherwise stay there for good; the rebels keep theirs.
   recallSpies(state, kRebelFaction, kMaxPlayers - 1);
   rebels.race.clear();

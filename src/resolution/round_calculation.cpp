@@ -3,6 +3,8 @@
 
 #include "console/console.h"
 #include "persistence/load_dialogue.h"
+#include "persistence/save_dialogue.h"
+#include "reports/chronicle.h"
 #include "reports/espionage.h"
 #include "resolution/battle_detection.h"
 #include "resolution/battle_phase.h"
@@ -52,8 +54,14 @@ void calculateRound(Game& game) {
   const MarchScan scan = takeMarchScan(state);
   processArrivals(game, scan);
   detectBattles(game, scan);
-  // A resumed campaign replaces everything computed so far and continues at its battle phase.
-  if (state.loadRequested) runLoadDialogue(game);
+  // A resumed campaign replaces everything computed so far and continues at its battle phase;
+  // the file it came from is the restore point of that phase.
+  if (state.loadRequested) {
+    chronicleLoad(game, runLoadDialogue(game));
+  } else if (state.kampfz != 0) {
+    // Taken before any battle is entered, so a wrongly entered one can be undone by loading it.
+    writeRestorePoint(game);
+  }
   runBattlePhase(game);
   resolveEspionage(game);
 }

@@ -23,6 +23,9 @@ struct CampaignState {
   // Set for a run that started a new campaign: its first autosave keeps an existing
   // "autosave.txt" under another name. Not saved.
   bool keepPreviousAutosave = false;
+  // Set when "chronik.log" could not be written: the players were warned once and the run goes
+  // on without the chronicle. Not saved.
+  bool chronicleUnavailable = false;
   std::string heimatplanet1;
   std::string heimatplanet2;
   std::string heimatplanet3;
