@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what building the game needs on Debian: "play" for the game, "test" also for tests and benchmarks.
+# Installs what building the game needs on Debian: "play" for the game, "test" also for tests and
+# benchmarks, "fuzz" also for the AFL++ fuzzers.
 set -euo pipefail
 
 purpose="${1:-play}"
 packages=(g++ cmake ninja-build)
-if [[ "$purpose" == "test" ]]; then
+if [[ "$purpose" == "test" || "$purpose" == "fuzz" ]]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
+fi
+if [[ "$purpose" == "fuzz" ]]; then
+  packages+=(afl++ clang)
 fi
 
 missing=()

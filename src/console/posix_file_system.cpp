@@ -49,11 +49,15 @@ std::string reasonFor(int error) {
 
 WriteResult failure(int error) { return WriteResult{false, reasonFor(error)}; }
 
-bool writeAll(int fd, std::string_view content) {
+bool writeAll(FileOperations& operations, int fd, std::string_view content) {
   while (!content.empty()) {
-    const ssize_t written = ::write(fd, content.data(), content.size());
+    const ssize_t written = operations.write(fd, content.data(), content.size());
     if (written < 0) {
       if (errno == EINTR) continue;
+      return false;
+    }
+    if (written == 0) {  // no progress would loop for ever
+      errno = EIO;
       return false;
     }
     content.remove_prefix(static_cast<std::size_t>(written));
@@ -101,7 +105,9 @@ void reapFinishedViewers() {
 
 }  // namespace
 
-PosixFileSystem::PosixFileSystem() { std::signal(SIGXFSZ, SIG_IGN); }
+PosixFileSystem::PosixFileSystem(FileOperations& operations) : operations_(operations) {
+  std::signal(SIGXFSZ, SIG_IGN);
+}
 
 PosixFileSystem::~PosixFileSystem() {
   if (lockFd_ >= 0) ::close(lockFd_);
@@ -137,29 +143,26 @@ WriteResult PosixFileSystem::writeFileAtomically(const std::string& name, std::s
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) return failure(errno);
   const auto abandon = [&](int error) {
-    ::close(fd);
+    operations_.close(fd);
     ::unlink(temporary.c_str());
     return failure(error);
   };
   if (::fchmod(fd, permissionsFor(name)) != 0) return abandon(errno);
-  if (!writeAll(fd, content)) return abandon(errno);
-  if (::fsync(fd) != 0) return abandon(errno);
-  if (::close(fd) != 0) {
+  if (!writeAll(operations_, fd, content)) return abandon(errno);
+  if (operations_.flush(fd) != 0) return abandon(errno);
+  if (operations_.close(fd) != 0) {
     const int error = errno;
     ::unlink(temporary.c_str());
     return failure(error);
   }
-  if (::rename(temporary.c_str(), name.c_str()) != 0) {
+  if (operations_.rename(temporary.c_str(), name.c_str()) != 0) {
     const int error = errno;
     ::unlink(temporary.c_str());
     return failure(error);
   }
-  // The rename itself is only durable once the directory is synced.
-  const int directory = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (directory >= 0) {
-    ::fsync(directory);
-    ::close(directory);
-  }
+  // The new file is in place and complete from here on; a failed directory sync only leaves the
+  // rename less durable, so the save counts as written and the players are not told otherwise.
+  operations_.syncDirectory();
   return {};
 }
 

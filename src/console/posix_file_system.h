@@ -1,6 +1,7 @@
 // The working directory of a POSIX system as the game's file system.
 #pragma once
 
+#include "console/file_operations.h"
 #include "console/file_system.h"
 
 namespace vaskorath {
@@ -8,7 +9,8 @@ namespace vaskorath {
 class PosixFileSystem : public FileSystem {
  public:
   // A write beyond the file-size limit then fails with EFBIG instead of killing the program.
-  PosixFileSystem();
+  // Saves are written through `operations`, which must outlive this object.
+  explicit PosixFileSystem(FileOperations& operations = systemFileOperations());
   ~PosixFileSystem() override;
   PosixFileSystem(const PosixFileSystem&) = delete;
   PosixFileSystem& operator=(const PosixFileSystem&) = delete;
@@ -25,6 +27,7 @@ class PosixFileSystem : public FileSystem {
   WriteResult appendLine(const std::string& name, std::string_view line) override;
 
  private:
+  FileOperations& operations_;
   int lockFd_ = -1;  // the working directory, held with flock while the program runs
 };
 

@@ -183,9 +183,7 @@ void confirmOrder(Game& game, int player, MarchRecord& march) {
 
 // The units go back into the first empty slots of the origin; the record stays free.
 void declineOrder(Game& game, TroopList* troops, MarchRecord& march) {
-  for (std::string& unit : march.units) {
-    if (!unit.empty() && troops != nullptr && addUnit(*troops, unit)) unit.clear();
-  }
+  if (troops != nullptr) moveUnits(march.units, *troops);
   game.console.write("Abbruch!\n\n");
   game.console.pause();
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -16,11 +17,6 @@ namespace {
 // Longest int in decimal: "-2147483648".
 constexpr std::size_t kMaxNumberLength = 11;
 
-std::string_view formatNumber(int value, char (&buffer)[kMaxNumberLength]) {
-  const auto [end, error] = std::to_chars(buffer, buffer + kMaxNumberLength, value);
-  return std::string_view(buffer, static_cast<std::size_t>(end - buffer));
-}
-
 // A whole 32-bit number with an optional leading "-" and nothing else: no blanks, no "+".
 std::optional<int> parseNumber(std::string_view line) {
   int value = 0;
@@ -30,31 +26,65 @@ std::optional<int> parseNumber(std::string_view line) {
   return value;
 }
 
-// Exact size of the file, so the writer's buffer grows only once.
+// Exact size of the file; only needed for a campaign whose file outgrows the usual estimate.
 struct SizeCounter {
   std::size_t bytes = 0;
 
   void text(const std::string& value) { bytes += value.size() + 1; }
   void number(int value, ValueRange) {
     char buffer[kMaxNumberLength];
-    bytes += formatNumber(value, buffer).size() + 1;
+    bytes += static_cast<std::size_t>(std::to_chars(buffer, buffer + kMaxNumberLength, value).ptr - buffer) + 1;
   }
   void flag(bool) { bytes += 2; }
 };
 
-struct LineWriter {
-  std::string& out;
+// Appends lines through a plain cursor, so an empty text costs one store. The buffer starts at
+// the usual size of a file; a campaign with long texts everywhere is measured once and the buffer
+// grown to its exact size, so no file is copied more than once.
+class LineWriter {
+ public:
+  LineWriter(const CampaignState& state, std::size_t expectedBytes)
+      : state_(state), buffer_(expectedBytes, '\0'), cursor_(buffer_.data()) {}
 
   void text(const std::string& value) {
-    out += value;
-    out += '\n';
+    reserve(value.size() + 1);
+    if (!value.empty()) {
+      std::memcpy(cursor_, value.data(), value.size());
+      cursor_ += value.size();
+    }
+    *cursor_++ = '\n';
   }
   void number(int value, ValueRange) {
-    char buffer[kMaxNumberLength];
-    out += formatNumber(value, buffer);
-    out += '\n';
+    reserve(kMaxNumberLength + 1);
+    cursor_ = std::to_chars(cursor_, cursor_ + kMaxNumberLength, value).ptr;
+    *cursor_++ = '\n';
   }
-  void flag(bool value) { out += value ? "1\n" : "0\n"; }
+  void flag(bool value) {
+    reserve(2);
+    *cursor_++ = value ? '1' : '0';
+    *cursor_++ = '\n';
+  }
+
+  std::string finish() && {
+    buffer_.resize(static_cast<std::size_t>(cursor_ - buffer_.data()));
+    return std::move(buffer_);
+  }
+
+ private:
+  void reserve(std::size_t bytes) {
+    if (static_cast<std::size_t>(buffer_.data() + buffer_.size() - cursor_) < bytes) grow(bytes);
+  }
+  void grow(std::size_t bytes) {
+    const std::size_t used = static_cast<std::size_t>(cursor_ - buffer_.data());
+    SizeCounter size;
+    walkSaveFields(state_, size);
+    buffer_.resize(std::max(size.bytes + kMaxNumberLength, used + bytes));
+    cursor_ = buffer_.data() + used;
+  }
+
+  const CampaignState& state_;
+  std::string buffer_;
+  char* cursor_;
 };
 
 // Hands out the lines of a buffer in order, without their "\n" or "\r\n".
@@ -63,11 +93,16 @@ class LineCursor {
   explicit LineCursor(std::string_view content) : rest_(content) {}
 
   std::string_view next() {
+    ++lineNumber_;
+    // Most lines are empty slots: no search for them.
+    if (!rest_.empty() && rest_.front() == '\n') {
+      rest_.remove_prefix(1);
+      return {};
+    }
     const std::size_t end = rest_.find('\n');
     std::string_view line = rest_.substr(0, end);
     rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    ++lineNumber_;
     return line;
   }
 
@@ -117,7 +152,14 @@ struct LineChecker {
 struct LineLoader {
   LineCursor lines;
 
-  void text(std::string& value) { value.assign(lines.next()); }
+  void text(std::string& value) {
+    const std::string_view line = lines.next();
+    if (line.empty()) {
+      value.clear();
+    } else {
+      value.assign(line);
+    }
+  }
   void number(int& value, ValueRange) { value = parseNumber(lines.next()).value_or(0); }
   void flag(bool& value) { value = lines.next() == "1"; }
 };
@@ -164,13 +206,10 @@ ReadResult checkLineCount(std::string_view content) {
 }  // namespace
 
 std::string writeSaveFile(const CampaignState& state) {
-  SizeCounter size;
-  walkSaveFields(state, size);
-  std::string content;
-  content.reserve(size.bytes);
-  LineWriter writer{content};
+  // Most lines of a campaign are empty slots; a fresh campaign's file is about 1.02 bytes a line.
+  LineWriter writer(state, kSaveFileLines + kSaveFileLines / 8);
   walkSaveFields(state, writer);
-  return content;
+  return std::move(writer).finish();
 }
 
 ReadResult readSaveFile(std::string_view content, CampaignState& state) {

@@ -1,6 +1,7 @@
 // Battle detection: registration, the discovered-reconnaissance note and the unit count.
 #include "resolution/battle_detection.h"
 
+#include <array>
 #include <string>
 
 #include "resolution/reconnaissance.h"
@@ -32,6 +33,9 @@ struct LocationScan {
   int battleRow = -1;          // the eventslist row of the location's battle
   bool reconNoted = false;     // the note on discovered reconnaissance has been added
   int slotsInUse = -1;         // computed when the first participant is counted
+  // Slots each faction holds there, computed at its first participant: nothing changes the
+  // garrisons while the location is scanned.
+  std::array<int, kFactionCount> ownSlots{-1, -1, -1, -1, -1, -1};
 };
 
 void registerBattle(CampaignState& state, LocationScan& scan, int row) {
@@ -61,8 +65,9 @@ bool reaches(const MarchRecord& march, const LocationScan& scan, int runde) {
 // Per participating march: its units, the faction's own garrison positions and every slot in use.
 void countParticipant(LocationScan& scan, const MarchRecord& march, int faction) {
   if (scan.slotsInUse < 0) scan.slotsInUse = countSlotsInUse(scan.location);
-  scan.location.battleUnitCount +=
-      countUnits(march.units) + countOccupiedSlots(scan.location, faction) + scan.slotsInUse;
+  int& ownSlots = scan.ownSlots[faction];
+  if (ownSlots < 0) ownSlots = countOccupiedSlots(scan.location, faction);
+  scan.location.battleUnitCount += countUnits(march.units) + ownSlots + scan.slotsInUse;
 }
 
 void scanMarch(Game& game, LocationScan& scan, int faction, MarchRecord& march) {

@@ -152,10 +152,8 @@ void moveInWinningTroops(Game& game, const Battle& battle, int winner, MarchReco
   }
   if (location.owner != record.playerName) conquer(state, location, record.playerName, isRebelFaction(record));
   const int race = winnerGridRace(record, location);
-  for (std::string& unit : march.units) {
-    // A unit that finds no free slot stays in the emptied record.
-    if (!unit.empty() && race >= 0 && addUnit(location.troops[race][winner], unit)) unit.clear();
-  }
+  // A unit that finds no free slot stays in the emptied record.
+  if (race >= 0) moveUnits(march.units, location.troops[race][winner]);
   location.battlePending = false;
 }
 

@@ -62,9 +62,7 @@ std::string arrivalMessage(const MarchRecord& march) {
 
 void arrive(MarchRecord& march, TroopList* garrison) {
   march.reportText = arrivalMessage(march);
-  for (std::string& unit : march.units) {
-    if (!unit.empty() && garrison != nullptr && addUnit(*garrison, unit)) unit.clear();
-  }
+  if (garrison != nullptr) moveUnits(march.units, *garrison);
   endMarchKeepingUnits(march);
 }
 

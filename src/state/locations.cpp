@@ -10,7 +10,13 @@ std::string locationLabel(const LocationRecord& location) {
 }
 
 bool destinationMatches(std::string_view destination, const LocationRecord& location) {
-  return destinationMatchesLabel(destination, locationLabel(location));
+  // Reports compare every march with every location, so the label is not built for the usual case.
+  const std::string_view kind = kindWord(location.kind);
+  if (!destination.starts_with(kind)) return destinationMatchesLabel(destination, locationLabel(location));
+  destination.remove_prefix(kind.size());
+  const std::string_view name = location.name;
+  return name == destination || (name.size() == destination.size() + kHomePlanetSuffix.size() &&
+                                 name.starts_with(destination) && name.ends_with(kHomePlanetSuffix));
 }
 
 bool destinationMatchesLabel(std::string_view destination, std::string_view label) {

@@ -18,11 +18,19 @@ class Random {
   // (next() + drawCounter) mod 10, the chance draw of the campaign rules; always 0 to 9,
   // also for a negative counter from a hand-edited save file.
   int nextDigit(int drawCounter) {
-    const long long sum = static_cast<long long>(next()) + drawCounter;
+    const int value = next();
+    // The counter is a digit or a small count in play; 32-bit arithmetic keeps espionage's
+    // millions of draws quick, the wide path serves any other counter.
+    if (drawCounter >= 0 && drawCounter <= kNarrowCounterLimit) {
+      return static_cast<int>(static_cast<unsigned>(value + drawCounter) % 10u);
+    }
+    const long long sum = static_cast<long long>(value) + drawCounter;
     return static_cast<int>(((sum % 10) + 10) % 10);
   }
 
  private:
+  static constexpr int kNarrowCounterLimit = 0x7fffffff - 0x7fff;
+
   std::uint32_t state_;
 };
 

@@ -14,6 +14,10 @@ using TroopList = std::array<std::string, kTroopSlots>;
 // Puts the unit into the lowest empty slot; returns false (and changes nothing) when all are taken.
 bool addUnit(TroopList& list, std::string_view unitName);
 
+// Moves every unit of `from`, in slot order, into the lowest empty slot of `into`; the units that
+// find no empty slot stay where they were in `from`.
+void moveUnits(TroopList& from, TroopList& into);
+
 // Number of slots that hold a unit.
 int countUnits(const TroopList& list);
 

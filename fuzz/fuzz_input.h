@@ -1,0 +1,38 @@
+// What the two fuzzer programs share: reading the input after the fork server has started.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace vaskorath::fuzzing {
+
+// Starts AFL++'s fork server here, when the program was built for it: every input then begins
+// from a copy of the memory as it is now, so nothing built before has to be built again.
+inline void startForkServer() {
+#ifdef __AFL_HAVE_MANUAL_CONTROL
+  __AFL_INIT();
+#endif
+}
+
+// The input: the file named on the command line, or standard input.
+inline std::string readInput(int argc, char** argv) {
+  std::FILE* file = argc > 1 ? std::fopen(argv[1], "rb") : stdin;
+  if (file == nullptr) {
+    std::perror(argv[1]);
+    std::exit(2);
+  }
+  std::string input;
+  char chunk[4096];
+  for (std::size_t count; (count = std::fread(chunk, 1, sizeof chunk, file)) > 0;) input.append(chunk, count);
+  return input;
+}
+
+// Ends the run at once: tearing down hundreds of megabytes of state would cost more than the run.
+[[noreturn]] inline void finish(const std::string& fault) {
+  if (fault.empty()) std::_Exit(0);
+  std::fprintf(stderr, "%s\n", fault.c_str());
+  std::abort();
+}
+
+}  // namespace vaskorath::fuzzing

@@ -1,0 +1,45 @@
+// The loader fuzzer's one run: line edits applied to a real save, then the load and one round.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fuzz/harness/fuzz_campaigns.h"
+
+namespace vaskorath::fuzzing {
+
+// A save file the edits start from, with where each line begins.
+struct SaveBase {
+  std::string text;
+  std::vector<std::size_t> lineStarts;  // one per line, so its size is the line count
+  std::vector<int> valueLines;          // 0-based lines that hold a number or a flag
+};
+
+// A fresh campaign's save, one written in a battle phase with its battles, one with every field filled.
+inline constexpr int kSaveBaseCount = 3;
+
+struct LoaderSetup {
+  std::array<SaveBase, kSaveBaseCount> bases;
+  // The state at the moment the load is refused: a run whose file cannot be opened ends there.
+  StatePointer refusedState;
+};
+
+// Builds the three save files and the state a refused load must leave.
+LoaderSetup buildLoaderSetup();
+
+// Applies the edits to the base: six bytes each (operation, a line in three bytes, an argument in
+// two), a delete, duplicate, swap, truncation, replacement by a listed or a shifted value, a line
+// end made "\r\n", two lines joined, or every line end made "\r\n". A line number with its top bit
+// set picks among the number and flag lines. Unknown trailing bytes are ignored.
+std::string editedSave(const SaveBase& base, std::string_view edits);
+
+// The first byte picks the base, the rest are edits. The edited file is loaded at start into
+// `state`, a fresh state, followed by a short fixed script for one round. Returns what went wrong:
+// a refusal without the German message or with the state changed, a loaded campaign whose next
+// save would not load; empty when all held. A crash is left to crash.
+std::string loadEditedSave(const LoaderSetup& setup, CampaignState& state, std::string_view input);
+
+}  // namespace vaskorath::fuzzing

@@ -1,0 +1,13 @@
+// AFL++ target: line edits on three real save files, each loaded and played for a round.
+#include "fuzz/fuzz_input.h"
+#include "fuzz/harness/fuzz_campaigns.h"
+#include "fuzz/harness/loader_harness.h"
+
+int main(int argc, char** argv) {
+  using namespace vaskorath::fuzzing;
+  const LoaderSetup setup = buildLoaderSetup();
+  StatePointer state = makeForkFriendlyState();
+  startForkServer();
+  const std::string input = readInput(argc, argv);
+  finish(loadEditedSave(setup, *state, input));
+}
