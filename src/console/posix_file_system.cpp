@@ -254,7 +254,7 @@ WriteResult PosixFileSystem::appendLine(const std::string& name, std::string_vie
     return WriteResult{false, "an dieser Stelle steht keine gewoehnliche Datei"};
   }
   const std::string text = std::string(line) + '\n';
-  if (!writeAll(fd, text)) {
+  if (!writeAll(operations_, fd, text)) {
     const int error = errno;
     ::close(fd);
     return failure(error);
