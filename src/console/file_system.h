@@ -61,6 +61,8 @@ class FileSystem {
   // Opens the file in the system's image viewer without waiting for it; false when no viewer
   // could be started.
   virtual bool openInViewer(const std::string& name) = 0;
+  // How text files of this system end their lines: "\r\n" on Windows, "\n" elsewhere.
+  virtual std::string_view lineEnd() const = 0;
 };
 
 }  // namespace vaskorath

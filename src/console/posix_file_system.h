@@ -22,6 +22,7 @@ class PosixFileSystem : public FileSystem {
   bool nameInUse(const std::string& name) override;
   WriteResult renameFile(const std::string& from, const std::string& to) override;
   bool openInViewer(const std::string& name) override;
+  std::string_view lineEnd() const override { return "\n"; }
 
  private:
   int lockFd_ = -1;  // the working directory, held with flock while the program runs

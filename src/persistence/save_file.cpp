@@ -32,29 +32,34 @@ std::optional<int> parseNumber(std::string_view line) {
 
 // Exact size of the file, so the writer's buffer grows only once.
 struct SizeCounter {
+  std::size_t lineEndBytes;
   std::size_t bytes = 0;
 
-  void text(const std::string& value) { bytes += value.size() + 1; }
+  void text(const std::string& value) { bytes += value.size() + lineEndBytes; }
   void number(int value, ValueRange) {
     char buffer[kMaxNumberLength];
-    bytes += formatNumber(value, buffer).size() + 1;
+    bytes += formatNumber(value, buffer).size() + lineEndBytes;
   }
-  void flag(bool) { bytes += 2; }
+  void flag(bool) { bytes += 1 + lineEndBytes; }
 };
 
 struct LineWriter {
   std::string& out;
+  std::string_view lineEnd;
 
   void text(const std::string& value) {
     out += value;
-    out += '\n';
+    out += lineEnd;
   }
   void number(int value, ValueRange) {
     char buffer[kMaxNumberLength];
     out += formatNumber(value, buffer);
-    out += '\n';
+    out += lineEnd;
   }
-  void flag(bool value) { out += value ? "1\n" : "0\n"; }
+  void flag(bool value) {
+    out += value ? '1' : '0';
+    out += lineEnd;
+  }
 };
 
 // Hands out the lines of a buffer in order, without their "\n" or "\r\n".
@@ -163,12 +168,12 @@ ReadResult checkLineCount(std::string_view content) {
 
 }  // namespace
 
-std::string writeSaveFile(const CampaignState& state) {
-  SizeCounter size;
+std::string writeSaveFile(const CampaignState& state, std::string_view lineEnd) {
+  SizeCounter size{lineEnd.size()};
   walkSaveFields(state, size);
   std::string content;
   content.reserve(size.bytes);
-  LineWriter writer{content};
+  LineWriter writer{content, lineEnd};
   walkSaveFields(state, writer);
   return content;
 }
