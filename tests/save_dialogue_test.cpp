@@ -146,6 +146,14 @@ TEST(Autosave, OnTheRealFileSystemWritesTheFileOrReportsWhyNot) {
   EXPECT_EQ(entries, 1);
 }
 
+TEST(Autosave, IsWrittenWithTheLineEndsOfTheFileSystem) {
+  TestGame test;
+  test.addPlayer(0, "Anna");
+  test.files.textLineEnd = "\r\n";  // as on Windows
+  ASSERT_TRUE(writeAutosave(test.game));
+  EXPECT_EQ(test.files.files["autosave.txt"], writeSaveFile(*test.state, "\r\n"));
+}
+
 TEST(Autosave, OfANewCampaignNeverReplacesTheOldAutosaveEvenWhenKeepingItFails) {
   TestGame test;
   test.state->keepPreviousAutosave = true;
