@@ -63,6 +63,7 @@ BOOL WINAPI onConsoleEvent(DWORD) {
 }
 
 std::size_t readInput(int fd, char* buffer, std::size_t capacity) {
+  SetLastError(ERROR_SUCCESS);
   const int count = _read(fd, buffer, static_cast<unsigned>(std::min(capacity, kMaxChunk)));
   if (count > 0) return static_cast<std::size_t>(count);
   // Ctrl-C breaks off a typed line before its handler has ended the program; the break is no
