@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Installs what building the game needs on Debian: "play" for the game, "test" also for tests and
-# benchmarks, "fuzz" also for the AFL++ fuzzers.
+# benchmarks, "fuzz" also for the AFL++ fuzzers, "windows" for the cross build of vaskorath.exe
+# and its tests under Wine.
 set -euo pipefail
 
 purpose="${1:-play}"
 packages=(g++ cmake ninja-build)
 if [[ "$purpose" == "test" || "$purpose" == "fuzz" ]]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
+elif [[ "$purpose" == "windows" ]]; then
+  # googletest brings the sources that the cross build compiles; wine brings the wine command.
+  packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
 fi
 if [[ "$purpose" == "fuzz" ]]; then
   packages+=(afl++ clang)

@@ -1,11 +1,8 @@
-// Program entry: wires the real console, the working directory and the clock to the game.
-#include <unistd.h>
-
+// Program entry: wires the platform's console and files, the working directory and the clock to the game.
 #include <cstdio>
 
 #include "console/clock.h"
-#include "console/posix_file_system.h"
-#include "console/terminal_console.h"
+#include "console/platform.h"
 #include "flow/program.h"
 #include "game.h"
 #include "state/campaign_state.h"
@@ -15,13 +12,13 @@ int main() {
   using namespace vaskorath;
   Random random(currentTimeSeconds());
   auto state = makeCampaignState();
-  PosixFileSystem files;
-  TerminalConsole console(STDIN_FILENO, STDOUT_FILENO);
-  Game game{*state, console, files, random};
+  const auto files = makeSystemFileSystem();
+  const auto console = makeSystemConsole();
+  Game game{*state, *console, *files, random};
   try {
     return runProgram(game);
   } catch (const InputEnded& ended) {
-    console.flush();
+    console->flush();
     std::fprintf(stderr, "%s\n", ended.what());
     return 1;
   } catch (const ProgramExit& exit) {

@@ -64,7 +64,7 @@ TEST(BattleProgram, AnAttackTakesAHomePlanetAMarchReinforcesAndReconnaissanceCom
 
   // The save made in round 2 holds the reconnaissance troops on their way back with their result.
   const std::string midRound = directory.read("runde2.txt");
-  const auto lines = splitLines(midRound);
+  const auto lines = splitLines(midRound, kSavedLineEnd);
   const auto orderLine = std::find(lines.begin(), lines.end(),
                                    "Marschbefehl: Folgende Erkundungstruppen bewegen sich von Aussenposten Stein zurueck "
                                    "nach Hauptplanet Terra (Heimatplanet) (Ankunft in Runde 3).");
@@ -73,7 +73,7 @@ TEST(BattleProgram, AnAttackTakesAHomePlanetAMarchReinforcesAndReconnaissanceCom
   EXPECT_TRUE(reconMode == "a" || reconMode == "s" || reconMode == "v") << reconMode;
 
   const std::string lastSave = directory.read("autosave.txt");
-  const auto autosave = splitLines(lastSave);
+  const auto autosave = splitLines(lastSave, kSavedLineEnd);
   EXPECT_NE(std::find(autosave.begin(), autosave.end(),
                       "Verstaerkungstruppen von Aussenposten Stein sind diese Runde auf Hauptplanet Terra "
                       "(Heimatplanet) eingetroffen! Es sind zurueckkehrende Erkundungstruppen."),

@@ -1,17 +1,50 @@
 // Script-mode input rules, on the scripted console and on the real console reading a pipe.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "console/platform.h"
 #include "console/scripted_console.h"
-#include "console/terminal_console.h"
 
 namespace vaskorath {
 namespace {
+
+#ifdef _WIN32
+// Binary pipes of the C runtime, large enough that no write in these tests waits for a reader.
+bool makePipe(int (&ends)[2]) { return _pipe(ends, 1 << 20, _O_BINARY) == 0; }
+int writeTo(int fd, const std::string& text) { return _write(fd, text.data(), static_cast<unsigned>(text.size())); }
+void closeFd(int fd) { _close(fd); }
+
+std::string readAvailable(int fd) {
+  DWORD available = 0;
+  PeekNamedPipe(reinterpret_cast<HANDLE>(_get_osfhandle(fd)), nullptr, 0, nullptr, &available, nullptr);
+  std::string text(available, '\0');
+  const int count = available > 0 ? _read(fd, text.data(), available) : 0;
+  text.resize(count > 0 ? static_cast<std::size_t>(count) : 0);
+  return text;
+}
+#else
+bool makePipe(int (&ends)[2]) { return pipe(ends) == 0; }
+int writeTo(int fd, const std::string& text) { return static_cast<int>(write(fd, text.data(), text.size())); }
+void closeFd(int fd) { close(fd); }
+
+std::string readAvailable(int fd) {
+  fcntl(fd, F_SETFL, O_NONBLOCK);
+  std::string text;
+  char chunk[4096];
+  for (ssize_t count; (count = read(fd, chunk, sizeof chunk)) > 0;) text.append(chunk, count);
+  return text;
+}
+#endif
 
 // The real console in script mode: input from a pipe, output into another pipe.
 class PipedTerminal {
@@ -19,38 +52,34 @@ class PipedTerminal {
   explicit PipedTerminal(const std::string& input) {
     int inputPipe[2];
     int outputPipe[2];
-    EXPECT_EQ(pipe(inputPipe), 0);
-    EXPECT_EQ(pipe(outputPipe), 0);
-    EXPECT_EQ(write(inputPipe[1], input.data(), input.size()), static_cast<ssize_t>(input.size()));
-    close(inputPipe[1]);
+    EXPECT_TRUE(makePipe(inputPipe));
+    EXPECT_TRUE(makePipe(outputPipe));
+    EXPECT_EQ(writeTo(inputPipe[1], input), static_cast<int>(input.size()));
+    closeFd(inputPipe[1]);
     inputFd_ = inputPipe[0];
     outputReadFd_ = outputPipe[0];
     outputWriteFd_ = outputPipe[1];
-    console_ = std::make_unique<TerminalConsole>(inputFd_, outputWriteFd_);
+    console_ = makeSystemConsole(inputFd_, outputWriteFd_);
   }
   ~PipedTerminal() {
     console_.reset();
-    close(inputFd_);
-    close(outputWriteFd_);
-    close(outputReadFd_);
+    closeFd(inputFd_);
+    closeFd(outputWriteFd_);
+    closeFd(outputReadFd_);
   }
 
   Console& console() { return *console_; }
 
   std::string output() {
     console_->flush();
-    fcntl(outputReadFd_, F_SETFL, O_NONBLOCK);
-    std::string text;
-    char chunk[4096];
-    for (ssize_t count; (count = read(outputReadFd_, chunk, sizeof chunk)) > 0;) text.append(chunk, count);
-    return text;
+    return readAvailable(outputReadFd_);
   }
 
  private:
   int inputFd_;
   int outputReadFd_;
   int outputWriteFd_;
-  std::unique_ptr<TerminalConsole> console_;
+  std::unique_ptr<SystemConsole> console_;
 };
 
 // Runs the same checks against both consoles; `output` returns what the console wrote.
@@ -112,6 +141,16 @@ TEST(ScriptModeInput, WholeLineAfterAKeyAndWithCarriageReturns) {
   });
 }
 
+// On Windows a text-mode read would end the input at 0x1A (Ctrl-Z) and drop the carriage return.
+TEST(ScriptModeInput, EveryByteIsInputAsItIs) {
+  forBothConsoles("a\x1a b\nZeile\r mit\r\r\n", [](Console& console, auto) {
+    EXPECT_EQ(console.readKey(), 'a');
+    EXPECT_EQ(console.readKey(), '\x1a');
+    EXPECT_EQ(console.readWord(), "b");
+    EXPECT_EQ(console.readLine(), "Zeile\r mit\r");  // only the carriage return of the line end goes
+  });
+}
+
 TEST(ScriptModeInput, EndOfInputEndsEveryKindOfRead) {
   forBothConsoles("", [](Console& console, auto) { EXPECT_THROW(console.readKey(), InputEnded); });
   forBothConsoles(" \n ", [](Console& console, auto) { EXPECT_THROW(console.readWord(), InputEnded); });
@@ -123,6 +162,7 @@ TEST(ScriptModeInput, EndOfInputEndsEveryKindOfRead) {
   forBothConsoles("", [](Console& console, auto) { EXPECT_THROW(console.readLine(), InputEnded); });
 }
 
+// On Windows too "\n" stays "\n"; text-mode output would write "\r\n".
 TEST(ScriptModeOutput, PauseReadsNothingAndClearWritesNothingOffATerminal) {
   forBothConsoles("z", [](Console& console, auto output) {
     console.print("Runde ", 3, '!', "\n");

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace vaskorath::testing {
 
@@ -30,5 +31,10 @@ class TemporaryDirectory {
 
 // Starts the game binary with `directory` as working directory and `input` as standard input.
 ProgramRun runGame(const std::filesystem::path& directory, const std::string& input);
+
+// The same for any command: the program and its arguments, the program found on the PATH
+// (for example "wine" and the path of a Windows program).
+ProgramRun runCommand(const std::vector<std::string>& command, const std::filesystem::path& directory,
+                      const std::string& input);
 
 }  // namespace vaskorath::testing

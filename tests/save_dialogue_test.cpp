@@ -1,11 +1,13 @@
 // Saving from the battle phase: the list of saves, the named save, the autosave and the no-battle screen.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <string>
 
-#include "console/posix_file_system.h"
+#include "console/platform.h"
 #include "persistence/save_dialogue.h"
 #include "persistence/save_file.h"
 #include "persistence/save_list.h"
@@ -125,11 +127,11 @@ TEST(Autosave, OnTheRealFileSystemWritesTheFileOrReportsWhyNot) {
   WorkingDirectory inside(directory.path());
   TestGame test;
   test.addPlayer(0, "Anna");
-  PosixFileSystem files;
-  Game game{*test.state, test.console, files, test.random};
+  const auto files = makeSystemFileSystem();
+  Game game{*test.state, test.console, *files, test.random};
 
   ASSERT_TRUE(writeAutosave(game));
-  EXPECT_EQ(directory.read("autosave.txt"), writeSaveFile(*test.state));
+  EXPECT_EQ(directory.read("autosave.txt"), writeSaveFile(*test.state, kSavedLineEnd));
   EXPECT_EQ(test.console.output(), "");
 
   // A directory in the way of the target: the rename fails and nothing is left behind.
@@ -142,6 +144,14 @@ TEST(Autosave, OnTheRealFileSystemWritesTheFileOrReportsWhyNot) {
   int entries = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(directory.path())) ++entries;
   EXPECT_EQ(entries, 1);
+}
+
+TEST(Autosave, IsWrittenWithTheLineEndsOfTheFileSystem) {
+  TestGame test;
+  test.addPlayer(0, "Anna");
+  test.files.textLineEnd = "\r\n";  // as on Windows
+  ASSERT_TRUE(writeAutosave(test.game));
+  EXPECT_EQ(test.files.files["autosave.txt"], writeSaveFile(*test.state, "\r\n"));
 }
 
 TEST(Autosave, OfANewCampaignNeverReplacesTheOldAutosaveEvenWhenKeepingItFails) {
@@ -166,6 +176,7 @@ TEST(Autosave, OfANewCampaignNeverReplacesTheOldAutosaveEvenWhenKeepingItFails) 
   EXPECT_EQ(test.files.files.size(), 2u);
 }
 
+#ifndef _WIN32  // a read-only attribute on a Windows directory does not keep files from being written
 TEST(Autosave, InAReadOnlyDirectoryTheOldFileStays) {
   if (geteuid() == 0) GTEST_SKIP() << "root may write into read-only directories";
   TemporaryDirectory directory;
@@ -173,8 +184,8 @@ TEST(Autosave, InAReadOnlyDirectoryTheOldFileStays) {
   std::filesystem::permissions(directory.path(), std::filesystem::perms::owner_read |
                                                      std::filesystem::perms::owner_exec);
   TestGame test;
-  PosixFileSystem files;
-  Game game{*test.state, test.console, files, test.random};
+  const auto files = makeSystemFileSystem();
+  Game game{*test.state, test.console, *files, test.random};
   {
     WorkingDirectory inside(directory.path());
     EXPECT_FALSE(writeAutosave(game));
@@ -183,6 +194,7 @@ TEST(Autosave, InAReadOnlyDirectoryTheOldFileStays) {
   EXPECT_EQ(test.console.currentScreen(), saveFailure("keine Schreibberechtigung") + kPause);
   EXPECT_EQ(directory.read("autosave.txt"), "vorher");
 }
+#endif
 
 TEST(NoBattleScreen, ZeroWritesTheAutosaveWithoutAMessageAndLeaves) {
   TestGame test("0\n");

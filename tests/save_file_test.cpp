@@ -1,6 +1,7 @@
 // The save file format: known values at known lines, the block sizes, and every way a file is refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -255,6 +256,26 @@ TEST(SaveFile, EveryFieldHasALineOfItsOwnAndReadsBackIntoItsField) {
   EXPECT_EQ(lines[5], "6");
   EXPECT_EQ(lines[7], "0");             // inUse, position 8
   EXPECT_EQ(lines[3'250'688], "442");  // kampfz: position 3,250,689 wrapped into 0 to 1000
+
+  auto loaded = makeCampaignState();
+  ASSERT_TRUE(readSaveFile(file, *loaded));
+  EXPECT_TRUE(*loaded == *original);
+}
+
+// The Windows build writes "\r\n", as the campaign files made there have it. A value whose line end
+// came out short or doubled would shift every line after it.
+TEST(SaveFile, WithWindowsLineEndsEveryLineEndsInBothCharactersAndReadsBack) {
+  auto original = makeCampaignState();
+  DistinctValues values;
+  walkSaveFields(*original, values);
+  const std::string file = writeSaveFile(*original, "\r\n");
+  EXPECT_EQ(file.size(), writeSaveFile(*original).size() + 3'250'689);  // one byte more per line
+  EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 3'250'689);
+  const auto lines = splitLines(file, "\r\n");
+  ASSERT_EQ(lines.size(), 3'250'689u);
+  EXPECT_EQ(lines[0], "Text 1");
+  EXPECT_EQ(lines[7], "0");             // a flag
+  EXPECT_EQ(lines[3'250'688], "442");  // kampfz, the last number
 
   auto loaded = makeCampaignState();
   ASSERT_TRUE(readSaveFile(file, *loaded));

@@ -31,7 +31,7 @@ TEST(SaveProgram, ACampaignSavedInRoundTwoResumesThereFromTheAutosave) {
   const ProgramRun first = runGame(directory.path(), kSetup + "9\n9\n" + "0\n" + "9\n9\n");
   ASSERT_EQ(first.status, 0) << first.out << first.err;
   const std::string saved = directory.read("autosave.txt");
-  const auto lines = splitLines(saved);
+  const auto lines = splitLines(saved, kSavedLineEnd);
   ASSERT_EQ(lines.size(), 3'250'689u);
   EXPECT_EQ(lines[7 - 1], "Anna");
   EXPECT_EQ(lines[1215 - 1], "Terra (Heimatplanet)");

@@ -8,8 +8,15 @@
 
 namespace vaskorath::testing {
 
-// The lines of a file written with "\n" after every line; lines[0] is line 1.
-std::vector<std::string_view> splitLines(std::string_view content);
+// The line end of the files the real program writes on this platform.
+#ifdef _WIN32
+inline constexpr std::string_view kSavedLineEnd = "\r\n";
+#else
+inline constexpr std::string_view kSavedLineEnd = "\n";
+#endif
+
+// The lines of a file written with "\n" (or the given line end) after every line; lines[0] is line 1.
+std::vector<std::string_view> splitLines(std::string_view content, std::string_view lineEnd = "\n");
 
 // Joins lines with "\n" after each (or the given line end).
 std::string joinLines(const std::vector<std::string>& lines, std::string_view lineEnd = "\n");

@@ -1,7 +1,9 @@
 // Campaigns for the fuzzers, made with the campaign builder of the tests.
 #include "fuzz/harness/fuzz_campaigns.h"
 
+#if defined(__linux__)
 #include <sys/mman.h>
+#endif
 
 #include <cstdlib>
 #include <new>
@@ -54,13 +56,14 @@ void addThreePlayersAndRebels(testing::TestGame& test) {
 
 void StateDeleter::operator()(CampaignState* state) const {
   state->~CampaignState();
-  std::free(state);
+  ::operator delete(state, std::align_val_t{kHugePage});
 }
 
 StatePointer makeForkFriendlyState() {
-  void* memory = std::aligned_alloc(kHugePage, stateBytes());
-  if (memory == nullptr) throw std::bad_alloc();
+  void* memory = ::operator new(stateBytes(), std::align_val_t{kHugePage});
+#if defined(__linux__)
   ::madvise(memory, stateBytes(), MADV_HUGEPAGE);  // only advice: without huge pages it is just slower
+#endif
   return StatePointer(new (memory) CampaignState());
 }
 

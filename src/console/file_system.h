@@ -64,6 +64,8 @@ class FileSystem {
   // Adds the line and a line end to the end of a regular file, creating it when missing; the
   // text goes to the system at once (nothing waits in a buffer of the program).
   virtual WriteResult appendLine(const std::string& name, std::string_view line) = 0;
+  // How text files of this system end their lines: "\r\n" on Windows, "\n" elsewhere.
+  virtual std::string_view lineEnd() const = 0;
 };
 
 }  // namespace vaskorath

@@ -23,6 +23,7 @@ class MemoryFileSystem : public FileSystem {
   WriteResult renameFile(const std::string& from, const std::string& to) override;
   bool openInViewer(const std::string& name) override;
   WriteResult appendLine(const std::string& name, std::string_view line) override;
+  std::string_view lineEnd() const override { return textLineEnd; }
 
   std::map<std::string, std::string> files;
   // Names that stand for something other than a regular file (a pipe, a device).
@@ -32,6 +33,7 @@ class MemoryFileSystem : public FileSystem {
   bool viewerAvailable = true;
   bool lockedByAnotherProgram = false;
   std::vector<std::string> openedInViewer;
+  std::string textLineEnd = "\n";  // "\r\n" stands in for a Windows system
 };
 
 }  // namespace vaskorath

@@ -1,7 +1,7 @@
 // The working directory of a POSIX system as the game's file system.
 #pragma once
 
-#include "console/file_operations.h"
+#include "console/posix_file_operations.h"
 #include "console/file_system.h"
 
 namespace vaskorath {
@@ -25,6 +25,7 @@ class PosixFileSystem : public FileSystem {
   WriteResult renameFile(const std::string& from, const std::string& to) override;
   bool openInViewer(const std::string& name) override;
   WriteResult appendLine(const std::string& name, std::string_view line) override;
+  std::string_view lineEnd() const override { return "\n"; }
 
  private:
   FileOperations& operations_;

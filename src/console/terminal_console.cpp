@@ -14,7 +14,6 @@ constexpr std::string_view kClearScreen = "\x1b[H\x1b[2J\x1b[3J";
 constexpr std::string_view kGameColours = "\x1b[30;47m";  // black text on light grey
 constexpr std::string_view kResetColours = "\x1b[0m";
 constexpr char kEndOfTransmission = 4;  // Ctrl-D typed at a key prompt
-constexpr std::size_t kFlushThreshold = 64 * 1024;
 
 // What a signal handler needs to put the terminal back; only async-signal-safe calls use it.
 struct TerminalRestore {
@@ -104,14 +103,13 @@ std::size_t readFromFd(int fd, char* buffer, std::size_t capacity) {
 }  // namespace
 
 TerminalConsole::TerminalConsole(int inputFd, int outputFd)
-    : ReaderConsole([inputFd](char* buffer, std::size_t capacity) {
-        return readFromFd(inputFd, buffer, capacity);
-      }),
+    : SystemConsole([inputFd](char* buffer,
+                              std::size_t capacity) { return readFromFd(inputFd, buffer, capacity); },
+                    isatty(inputFd) == 1),
       inputFd_(inputFd),
       outputFd_(outputFd),
-      interactive_(isatty(inputFd) == 1),
       screenControl_(isatty(outputFd) == 1) {
-  if (interactive_ && tcgetattr(inputFd_, &restore.original) == 0) {
+  if (interactive() && tcgetattr(inputFd_, &restore.original) == 0) {
     restore.inputFd = inputFd_;
     restore.outputFd = outputFd_;
     restore.active = 1;
@@ -142,26 +140,7 @@ void TerminalConsole::clearScreen() {
   if (screenControl_) write(kClearScreen);
 }
 
-void TerminalConsole::pause() {
-  write(kPausePrompt);
-  if (interactive_) readRawKey();
-  write("\n");
-}
-
-char TerminalConsole::readKey() {
-  if (!interactive_) return ReaderConsole::readKey();
-  return readRawKey();
-}
-
-void TerminalConsole::write(std::string_view text) {
-  pending_ += text;
-  if (pending_.size() >= kFlushThreshold) flush();
-}
-
-void TerminalConsole::flush() {
-  writeAll(outputFd_, pending_);
-  pending_.clear();
-}
+void TerminalConsole::writeOut(std::string_view text) { writeAll(outputFd_, text); }
 
 char TerminalConsole::readRawKey() {
   flush();

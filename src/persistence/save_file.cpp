@@ -28,14 +28,16 @@ std::optional<int> parseNumber(std::string_view line) {
 
 // Exact size of the file; only needed for a campaign whose file outgrows the usual estimate.
 struct SizeCounter {
+  std::size_t lineEndBytes;
   std::size_t bytes = 0;
 
-  void text(const std::string& value) { bytes += value.size() + 1; }
+  void text(const std::string& value) { bytes += value.size() + lineEndBytes; }
   void number(int value, ValueRange) {
     char buffer[kMaxNumberLength];
-    bytes += static_cast<std::size_t>(std::to_chars(buffer, buffer + kMaxNumberLength, value).ptr - buffer) + 1;
+    bytes += static_cast<std::size_t>(std::to_chars(buffer, buffer + kMaxNumberLength, value).ptr - buffer) +
+             lineEndBytes;
   }
-  void flag(bool) { bytes += 2; }
+  void flag(bool) { bytes += 1 + lineEndBytes; }
 };
 
 // Appends lines through a plain cursor, so an empty text costs one store. The buffer starts at
@@ -43,26 +45,26 @@ struct SizeCounter {
 // grown to its exact size, so no file is copied more than once.
 class LineWriter {
  public:
-  LineWriter(const CampaignState& state, std::size_t expectedBytes)
-      : state_(state), buffer_(expectedBytes, '\0'), cursor_(buffer_.data()) {}
+  LineWriter(const CampaignState& state, std::size_t expectedBytes, std::string_view lineEnd)
+      : state_(state), lineEnd_(lineEnd), buffer_(expectedBytes, '\0'), cursor_(buffer_.data()) {}
 
   void text(const std::string& value) {
-    reserve(value.size() + 1);
+    reserve(value.size() + lineEnd_.size());
     if (!value.empty()) {
       std::memcpy(cursor_, value.data(), value.size());
       cursor_ += value.size();
     }
-    *cursor_++ = '\n';
+    endLine();
   }
   void number(int value, ValueRange) {
-    reserve(kMaxNumberLength + 1);
+    reserve(kMaxNumberLength + lineEnd_.size());
     cursor_ = std::to_chars(cursor_, cursor_ + kMaxNumberLength, value).ptr;
-    *cursor_++ = '\n';
+    endLine();
   }
   void flag(bool value) {
-    reserve(2);
+    reserve(1 + lineEnd_.size());
     *cursor_++ = value ? '1' : '0';
-    *cursor_++ = '\n';
+    endLine();
   }
 
   std::string finish() && {
@@ -74,15 +76,19 @@ class LineWriter {
   void reserve(std::size_t bytes) {
     if (static_cast<std::size_t>(buffer_.data() + buffer_.size() - cursor_) < bytes) grow(bytes);
   }
+  void endLine() {
+    for (char c : lineEnd_) *cursor_++ = c;
+  }
   void grow(std::size_t bytes) {
     const std::size_t used = static_cast<std::size_t>(cursor_ - buffer_.data());
-    SizeCounter size;
+    SizeCounter size{lineEnd_.size()};
     walkSaveFields(state_, size);
     buffer_.resize(std::max(size.bytes + kMaxNumberLength, used + bytes));
     cursor_ = buffer_.data() + used;
   }
 
   const CampaignState& state_;
+  std::string_view lineEnd_;
   std::string buffer_;
   char* cursor_;
 };
@@ -205,9 +211,9 @@ ReadResult checkLineCount(std::string_view content) {
 
 }  // namespace
 
-std::string writeSaveFile(const CampaignState& state) {
+std::string writeSaveFile(const CampaignState& state, std::string_view lineEnd) {
   // Most lines of a campaign are empty slots; a fresh campaign's file is about 1.02 bytes a line.
-  LineWriter writer(state, kSaveFileLines + kSaveFileLines / 8);
+  LineWriter writer(state, (kSaveFileLines + kSaveFileLines / 8) * lineEnd.size(), lineEnd);
   walkSaveFields(state, writer);
   return std::move(writer).finish();
 }

@@ -8,8 +8,9 @@
 
 namespace vaskorath {
 
-// The complete save file of the campaign, one value per line, each line ended by "\n".
-std::string writeSaveFile(const CampaignState& state);
+// The complete save file of the campaign, one value per line, each line ended by lineEnd (the
+// system's own: "\r\n" on Windows, as the campaign files made there have it).
+std::string writeSaveFile(const CampaignState& state, std::string_view lineEnd = "\n");
 
 // Outcome of reading a save file. On failure it names the first bad line and what it should hold;
 // the players only see a fixed message, the details are for tests and for whoever mends a file.

@@ -1,5 +1,5 @@
 // The real system calls behind the file operations seam.
-#include "console/file_operations.h"
+#include "console/posix_file_operations.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "console/file_operations.h"
+#include "console/posix_file_operations.h"
 #include "console/posix_file_system.h"
 #include "persistence/save_file.h"
 #include "program_runner.h"

@@ -1,0 +1,37 @@
+// Pause, keys and output gathering shared by the real consoles.
+#include "console/system_console.h"
+
+#include <utility>
+
+namespace vaskorath {
+
+namespace {
+constexpr std::size_t kFlushThreshold = 64 * 1024;
+}  // namespace
+
+SystemConsole::SystemConsole(InputReader::Source source, bool interactive)
+    : ReaderConsole(std::move(source)), interactive_(interactive) {}
+
+void SystemConsole::pause() {
+  write(kPausePrompt);
+  if (interactive_) readRawKey();
+  write("\n");
+}
+
+char SystemConsole::readKey() {
+  if (!interactive_) return ReaderConsole::readKey();
+  return readRawKey();
+}
+
+void SystemConsole::write(std::string_view text) {
+  pending_ += text;
+  if (pending_.size() >= kFlushThreshold) flush();
+}
+
+void SystemConsole::flush() {
+  if (pending_.empty()) return;
+  writeOut(pending_);
+  pending_.clear();
+}
+
+}  // namespace vaskorath
