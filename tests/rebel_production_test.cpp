@@ -1,8 +1,10 @@
-// Rebel production: delivery of due units, the garrison count and the draw of a new unit.
+// Rebel production: delivery of due units, the garrison count, new draws, the run in round 1.
 #include "flow/rebel_production.h"
 
 #include <gtest/gtest.h>
 
+#include "flow/round_loop.h"
+#include "state/unit_catalogue.h"
 #include "test_game.h"
 
 namespace vaskorath::testing {
@@ -66,6 +68,26 @@ TEST(RebelProduction, LeavesCapturedLocationsAndUnknownRacesAlone) {
   EXPECT_EQ(test.state->planetenliste[unknown].productionDueRound, 0);
   EXPECT_EQ(test.state->planetenliste[unknown].productionItem[0], "Ferox Transporter");
   EXPECT_EQ(test.random.next(), 41);
+}
+
+TEST(RebelProduction, TheRoundLoopRunsItInRoundOne) {
+  TestGame test("9\n9\n");  // round 1 only: both players end their turns
+  test.addPlayer(0, "Anna");
+  test.addPlayer(1, "Bert");
+  const int festung = test.addLocation("Festung", "Rebellen");
+  test.state->planetenliste[festung].rebelRace = "Kadrische Legion";
+  test.placeUnits(festung, kRebelFaction, {"Stabseinheit mit Tribun"}, 0);
+  test.state->endrunde = 2;
+  runCampaign(test.game);
+  // Whatever unit was drawn, it was started in round 1: due in 1 + its cost / 15 + 1.
+  const LocationRecord& location = test.state->planetenliste[festung];
+  int cost = -1;
+  for (int slot = 0; slot < kUnitSlots; ++slot) {
+    const UnitType& unit = preisliste.unit(0, slot);
+    if (!unit.unitName.empty() && unit.unitName == location.productionItem[0]) cost = unit.unitCost;
+  }
+  ASSERT_GT(cost, 0) << location.productionItem[0];
+  EXPECT_EQ(location.productionDueRound, 1 + cost / 15 + 1);
 }
 
 }  // namespace
