@@ -142,6 +142,19 @@ TEST(RoundReport, CompletesOnlyWhatTheOwnerCanReceive) {
   EXPECT_EQ(test.state->planetenliste[full].troops[0][0][150], "Ferox Transporter");
 }
 
+TEST(RoundReport, AFortificationNeverRisesAboveWhatASaveMayHold) {
+  TestGame test;
+  test.addPlayer(0, "Anna");
+  test.addPlayer(1, "Bert");
+  test.state->runde = 6;
+  const int fortress = test.addLocation("Festung", "Anna");  // only a file can hold such a level
+  test.state->planetenliste[fortress].fortificationLevel = kMaxFortificationLevel;
+  test.setProduction(fortress, 0, "Befestigungsausbau", 6);
+  showRoundReport(test.game, 0);
+  EXPECT_EQ(test.state->planetenliste[fortress].fortificationLevel, kMaxFortificationLevel);
+  EXPECT_EQ(test.state->planetenliste[fortress].productionDueRound, 0);
+}
+
 TEST(RoundReport, APlayerWithoutAKnownRaceGetsNoProductionAndNoNewOffer) {
   TestGame test;
   test.addPlayer(0, "Anna", "");

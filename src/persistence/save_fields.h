@@ -56,7 +56,7 @@ inline constexpr ValueRange kBattleNumber{0, kBattleCount};
 inline constexpr ValueRange kDrawCounter{0, 100'000'000};
 inline constexpr ValueRange kLocationKind{kKindNone, kKindMainPlanet};
 inline constexpr ValueRange kFactionStatus{0, 2};
-inline constexpr ValueRange kFortificationLevel{0, 1000};
+inline constexpr ValueRange kFortificationLevel{0, kMaxFortificationLevel};
 inline constexpr ValueRange kBattleUnitCount{0, 10'000'000};
 inline constexpr ValueRange kLocationCountField{0, kLocationCount};
 inline constexpr ValueRange kAgentCount{0, kMaxAgents};

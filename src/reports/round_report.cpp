@@ -103,8 +103,8 @@ void closeSection(Console& console, int entries) {
 bool completeProduction(Console& console, LocationRecord& location, int player, int race, int round) {
   std::string& item = location.productionItem[race];
   if (item.empty()) {
-    // An order of another race, left behind at a conquered location: nothing of the owner's race
-    // was being built, so the location is simply idle again.
+    // Only a hand-made file holds a due round without an order of the owner's race: nothing was
+    // being built, so the location is simply idle again.
     location.productionDueRound = 0;
     return false;
   }
@@ -113,7 +113,9 @@ bool completeProduction(Console& console, LocationRecord& location, int player, 
     location.productionDueRound = round + 1;
     return false;
   }
-  if (item == kFortificationItem) ++location.fortificationLevel;
+  if (item == kFortificationItem && location.fortificationLevel < kMaxFortificationLevel) {
+    ++location.fortificationLevel;
+  }
   console.print("Auf ", kindWord(location.kind), location.name, " wurde folgendes fertiggestellt: - ", item,
                 " -\n");
   location.productionDueRound = 0;

@@ -18,6 +18,9 @@ inline constexpr int kInboxSize = 100;        // messages per player
 inline constexpr int kMaxMainPlanets = 50;    // setup list of main planets per faction
 inline constexpr int kMaxOutposts = 100;      // setup list of outposts per faction
 inline constexpr int kMaxAgents = 1'000'000;  // agents of one faction in all, so espionage ends promptly
+// The game raises a fortification to 3 at most; older files may hold more, but never above this,
+// so a save written after a finished fortification still loads.
+inline constexpr int kMaxFortificationLevel = 1000;
 inline constexpr int kNobody = 10;            // creditgabehinweis value: no giver
 
 }  // namespace vaskorath
