@@ -245,10 +245,19 @@ struct DistinctValues {
   void flag(bool& value) { value = (++position % 2) == 1; }
 };
 
+void fillWithDistinctValues(CampaignState& state) {
+  DistinctValues values;
+  walkSaveFields(state, values);
+  // A faction's agents may add up to no more than one entry may hold; the six neighbouring
+  // positions stay distinct below a sixth of it.
+  for (FactionRecord& faction : state.spielerliste) {
+    for (int& agents : faction.agents) agents %= kMaxAgents / kFactionCount;
+  }
+}
+
 TEST(SaveFile, EveryFieldHasALineOfItsOwnAndReadsBackIntoItsField) {
   auto original = makeCampaignState();
-  DistinctValues values;
-  walkSaveFields(*original, values);
+  fillWithDistinctValues(*original);
   const std::string file = writeSaveFile(*original);
   const auto lines = splitLines(file);
   ASSERT_EQ(lines.size(), 3'250'689u);
@@ -266,8 +275,7 @@ TEST(SaveFile, EveryFieldHasALineOfItsOwnAndReadsBackIntoItsField) {
 // came out short or doubled would shift every line after it.
 TEST(SaveFile, WithWindowsLineEndsEveryLineEndsInBothCharactersAndReadsBack) {
   auto original = makeCampaignState();
-  DistinctValues values;
-  walkSaveFields(*original, values);
+  fillWithDistinctValues(*original);
   const std::string file = writeSaveFile(*original, "\r\n");
   EXPECT_EQ(file.size(), writeSaveFile(*original).size() + 3'250'689);  // one byte more per line
   EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 3'250'689);
@@ -468,6 +476,16 @@ TEST_F(RefusedSaveFile, WhenTheRoundIsNotBeforeTheRoundLimitOrTheFileIsAllZeros)
   expectRefusedAt(read(lines), 3'250'686, "a round limit above the current round");
   // A file of nothing but "0" has no players and no round: refused, not a campaign that ends at once.
   expectRefusedAt(read(std::vector<std::string>(3'250'689, "0")), 3'250'685, "a number from 2 to 1000000000");
+}
+
+TEST_F(RefusedSaveFile, WhenAFactionsAgentsAddUpToMoreThanOneEntryMayHold) {
+  std::vector<std::string> lines = zeroLines();
+  // Moved into one entry, the rebels' two halves would make a save the loader refuses.
+  lines[602'000 + 5 * 13 + 0] = "600000";
+  lines[602'000 + 5 * 13 + 3] = "400001";
+  expectRefusedAt(read(lines), 602'001 + 5 * 13, "agents of one faction adding up to at most 1000000");
+  lines[602'000 + 5 * 13 + 3] = "400000";
+  EXPECT_TRUE(read(lines).ok);
 }
 
 TEST_F(RefusedSaveFile, AtTheFirstBadLine) {

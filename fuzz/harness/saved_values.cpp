@@ -1,6 +1,8 @@
 // The range walk over a campaign being saved.
 #include "fuzz/harness/saved_values.h"
 
+#include <numeric>
+
 #include "persistence/save_fields.h"
 
 namespace vaskorath::fuzzing {
@@ -30,6 +32,10 @@ std::string unloadableValue(const CampaignState& state) {
   walkSaveFields(state, walk);
   if (!walk.fault.empty()) return walk.fault;
   if (state.runde >= state.endrunde) return "round " + std::to_string(state.runde) + " not below the limit";
+  for (const FactionRecord& faction : state.spielerliste) {
+    const long long agents = std::accumulate(faction.agents.begin(), faction.agents.end(), 0LL);
+    if (agents > kMaxAgents) return faction.playerName + " has " + std::to_string(agents) + " agents in all";
+  }
   return {};
 }
 

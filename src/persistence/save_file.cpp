@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <numeric>
 #include <optional>
 #include <utility>
 
@@ -122,10 +123,11 @@ class LineCursor {
 };
 
 // First pass: checks every number and flag line; remembers the first bad one and where the
-// scalar block begins, for the checks that compare two of its values.
+// faction and the scalar blocks begin, for the checks that compare values of one block.
 struct LineChecker {
   LineCursor lines;
   ReadResult result;
+  std::string_view factionBlock;
   std::string_view scalarBlock;
 
   void text(const std::string&) { next(); }
@@ -145,6 +147,7 @@ struct LineChecker {
   }
 
   std::string_view next() {
+    if (lines.lineNumber() == kLocationBlockLines) factionBlock = lines.rest();
     if (lines.lineNumber() == kSaveFileLines - kScalarBlockLines) scalarBlock = lines.rest();
     return lines.next();
   }
@@ -194,6 +197,27 @@ ReadResult checkScalarsTogether(std::string_view scalarBlock) {
   return {};
 }
 
+// The faction block on its own, read through the same walk as the whole state.
+struct SavedFactions {
+  std::array<FactionRecord, kFactionCount> spielerliste;
+};
+
+// Moving agents keeps a faction's total but can gather it in one entry, so the total must fit
+// where a single entry may go; recruiting never takes it further.
+ReadResult checkFactionsTogether(std::string_view factionBlock) {
+  SavedFactions factions;
+  LineLoader loader{LineCursor(factionBlock)};
+  walkFactionBlock(factions, loader);
+  for (int faction = 0; faction < kFactionCount; ++faction) {
+    const auto& agents = factions.spielerliste[faction].agents;
+    if (std::accumulate(agents.begin(), agents.end(), 0LL) > kMaxAgents) {
+      return ReadResult{false, kLocationBlockLines + faction * kLinesPerFaction + 1,
+                        "agents of one faction adding up to at most " + std::to_string(kMaxAgents)};
+    }
+  }
+  return {};
+}
+
 // Lines in the buffer; a last line without its line end counts as well.
 std::ptrdiff_t countLines(std::string_view content) {
   if (content.empty()) return 0;
@@ -221,9 +245,10 @@ std::string writeSaveFile(const CampaignState& state, std::string_view lineEnd) 
 ReadResult readSaveFile(std::string_view content, CampaignState& state) {
   if (ReadResult count = checkLineCount(content); !count) return count;
   // The checker walks the live state only for the shape of the file; it changes nothing.
-  LineChecker checker{LineCursor(content), {}, {}};
+  LineChecker checker{LineCursor(content), {}, {}, {}};
   walkSaveFields(std::as_const(state), checker);
   if (!checker.result) return checker.result;
+  if (ReadResult together = checkFactionsTogether(checker.factionBlock); !together) return together;
   if (ReadResult together = checkScalarsTogether(checker.scalarBlock); !together) return together;
   LineLoader loader{LineCursor(content)};
   walkSaveFields(state, loader);
