@@ -1,8 +1,6 @@
 // The range walk over a campaign being saved.
 #include "fuzz/harness/saved_values.h"
 
-#include <numeric>
-
 #include "persistence/save_fields.h"
 
 namespace vaskorath::fuzzing {
@@ -33,8 +31,7 @@ std::string unloadableValue(const CampaignState& state) {
   if (!walk.fault.empty()) return walk.fault;
   if (state.runde >= state.endrunde) return "round " + std::to_string(state.runde) + " not below the limit";
   for (const FactionRecord& faction : state.spielerliste) {
-    const long long agents = std::accumulate(faction.agents.begin(), faction.agents.end(), 0LL);
-    if (agents > kMaxAgents) return faction.playerName + " has " + std::to_string(agents) + " agents in all";
+    if (!agentTotalFitsOneEntry(faction)) return faction.playerName + " has too many agents in all";
   }
   return {};
 }

@@ -44,7 +44,7 @@ WriteResult MemoryFileSystem::appendLine(const std::string& name, std::string_vi
   if (unsuitableFiles.contains(name)) return WriteResult{false, "an dieser Stelle steht keine gewoehnliche Datei"};
   std::string& content = files[name];
   content += line;
-  content += '\n';
+  content += textLineEnd;
   return {};
 }
 

@@ -253,7 +253,7 @@ WriteResult PosixFileSystem::appendLine(const std::string& name, std::string_vie
     ::close(fd);
     return WriteResult{false, "an dieser Stelle steht keine gewoehnliche Datei"};
   }
-  const std::string text = std::string(line) + '\n';
+  const std::string text = std::string(line) + std::string(lineEnd());
   if (!writeAll(operations_, fd, text)) {
     const int error = errno;
     ::close(fd);

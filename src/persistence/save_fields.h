@@ -2,6 +2,7 @@
 #pragma once
 
 #include <climits>
+#include <numeric>
 
 #include "state/campaign_state.h"
 
@@ -63,6 +64,12 @@ inline constexpr ValueRange kAgentCount{0, kMaxAgents};
 inline constexpr ValueRange kVisibilityScore{0, 1'000'000};
 inline constexpr ValueRange kDeliveryCountdown{0, 1000};
 inline constexpr ValueRange kPrice{0, INT_MAX};
+
+// Moving agents keeps a faction's total but can gather it into one entry, so a saved faction's
+// total must fit where a single entry may go; recruiting never takes it further.
+inline bool agentTotalFitsOneEntry(const FactionRecord& faction) {
+  return std::accumulate(faction.agents.begin(), faction.agents.end(), 0LL) <= kAgentCount.maximum;
+}
 
 // A visitor has text(s), number(n, range) and flag(b); it receives references into `state`, so the same
 // walk serves a const state (writer, checker) and a mutable one (loader). State is CampaignState

@@ -5,7 +5,6 @@
 #include <array>
 #include <charconv>
 #include <cstring>
-#include <numeric>
 #include <optional>
 #include <utility>
 
@@ -202,15 +201,13 @@ struct SavedFactions {
   std::array<FactionRecord, kFactionCount> spielerliste;
 };
 
-// Moving agents keeps a faction's total but can gather it in one entry, so the total must fit
-// where a single entry may go; recruiting never takes it further.
+// Values that are only wrong together: a faction's agents must add up to what one entry may hold.
 ReadResult checkFactionsTogether(std::string_view factionBlock) {
   SavedFactions factions;
   LineLoader loader{LineCursor(factionBlock)};
   walkFactionBlock(factions, loader);
   for (int faction = 0; faction < kFactionCount; ++faction) {
-    const auto& agents = factions.spielerliste[faction].agents;
-    if (std::accumulate(agents.begin(), agents.end(), 0LL) > kMaxAgents) {
+    if (!agentTotalFitsOneEntry(factions.spielerliste[faction])) {
       return ReadResult{false, kLocationBlockLines + faction * kLinesPerFaction + 1,
                         "agents of one faction adding up to at most " + std::to_string(kMaxAgents)};
     }
