@@ -480,11 +480,32 @@ TEST_F(RefusedSaveFile, WhenTheRoundIsNotBeforeTheRoundLimitOrTheFileIsAllZeros)
 
 TEST_F(RefusedSaveFile, WhenAFactionsAgentsAddUpToMoreThanOneEntryMayHold) {
   std::vector<std::string> lines = zeroLines();
-  // Moved into one entry, the rebels' two halves would make a save the loader refuses.
-  lines[602'000 + 5 * 13 + 0] = "600000";
-  lines[602'000 + 5 * 13 + 3] = "400001";
-  expectRefusedAt(read(lines), 602'001 + 5 * 13, "agents of one faction adding up to at most 1000000");
-  lines[602'000 + 5 * 13 + 3] = "400000";
+  // Moved into one entry, Bert's two halves would make a save the loader refuses.
+  const int bert = 602'000 + 1 * 13;
+  lines[bert + 0] = "600000";
+  lines[bert + 3] = "400001";
+  expectRefusedAt(read(lines), bert + 1, "agents of one faction adding up to at most 1000000");
+  lines[bert + 3] = "400000";
+  EXPECT_TRUE(read(lines).ok);
+}
+
+// Every round sets the rebels' home service to 5 and lets it drift up to 9, so the next save would
+// hold that many next to their agents abroad.
+TEST_F(RefusedSaveFile, WhenTheRebelsHomeServiceCouldDriftPastWhatOneEntryMayHold) {
+  std::vector<std::string> lines = zeroLines();
+  const int rebels = 602'000 + 5 * 13;
+  const std::string_view expected = "rebel agents adding up to at most 1000000 with 9 or more at home";
+  lines[rebels + 0] = "999995";
+  lines[rebels + 5] = "5";
+  expectRefusedAt(read(lines), rebels + 1, expected);
+  // A home service above 9 counts as it stands.
+  lines[rebels + 0] = "999980";
+  lines[rebels + 5] = "21";
+  expectRefusedAt(read(lines), rebels + 1, expected);
+  lines[rebels + 5] = "20";
+  EXPECT_TRUE(read(lines).ok);
+  lines[rebels + 0] = "999991";
+  lines[rebels + 5] = "5";
   EXPECT_TRUE(read(lines).ok);
 }
 
