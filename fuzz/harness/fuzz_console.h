@@ -32,7 +32,6 @@ class FuzzConsole : public ReaderConsole {
   void countRead();
 
  private:
-
   std::string_view input_;
   int readsLeft_;
   std::string tail_;
