@@ -6,7 +6,14 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/setup.sh" play
 (
   cd "$root"
-  cmake --preset play >/dev/null
-  cmake --build --preset play >/dev/null
+  if [[ ! -x build/play/vaskorath ]]; then
+    echo "Baue das Spiel (einmalig, einige Minuten) ..."
+    [[ -f build/play/build.ninja ]] || cmake --preset play >/dev/null
+    cmake --build --preset play
+  elif [[ "$(cmake --build --preset play -- -n)" != *"no work to do"* ]]; then
+    # The sources changed since the last start: only what changed is built again.
+    echo "Baue die geaenderten Teile des Spiels neu ..."
+    cmake --build --preset play
+  fi
 )
 exec "$root/build/play/vaskorath"

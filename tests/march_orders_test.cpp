@@ -130,6 +130,42 @@ TEST(MarchOrders, ADeclinedOrderPutsTheUnitsIntoTheFirstEmptySlotsAndLeavesTheRe
   EXPECT_EQ(test.record(0), MarchRecord{});
 }
 
+TEST(MarchOrders, AnOriginNumberOfNoLocationShowsAnEmptyListAndEndsInTheAbort) {
+  OrderGame test("7\n0\n");
+  runOrderDialogue(test.game, 0);
+  // The empty kind word and name keep their blanks: three between "Auf" and "sind".
+  EXPECT_NE(test.console.output().find(kOriginPrompt + kTitle + "Auf   sind folgende Truppenteile stationiert:\n" +
+                                       std::string(60, '-') + "\n  - keine -\n" + kUnitPrompt),
+            std::string::npos);
+  EXPECT_EQ(test.console.currentScreen(),
+            "Keine Truppen fuer den Angriff bzw. Marsch ausgewaehlt. Abbruch!\n\n" + kPause);
+}
+
+TEST(MarchOrders, AnOrderThatArrivesWhenTheCampaignHasEndedSaysSoAndMayStillBeGiven) {
+  // Terra to Fels takes 4 rounds; the campaign ends with round 10, whose calculation never comes.
+  const std::string hint =
+      "Hinweis: Die Kampagne endet mit Runde 10, dieser Befehl wird nicht mehr ausgefuehrt.\n";
+  const struct {
+    int round;
+    std::string arrival;
+    bool hinted;
+  } cases[] = {{5, "9", false}, {6, "10", true}, {9, "13", true}};
+  for (const auto& order : cases) {
+    SCOPED_TRACE(order.round);
+    OrderGame test("1\n1\n0\nFels\nn\nj\n");
+    test.state->runde = order.round;
+    test.state->endrunde = 10;
+    runOrderDialogue(test.game, 0);
+    EXPECT_NE(test.console.output().find("\nSoll nur erkundet werden (j/n)?: " + (order.hinted ? hint : "") +
+                                         "Datenerhebung abgeschlossen. Der geplante Marsch dauert 4 Runde(n) "
+                                         "(Ankunft in Runde " +
+                                         order.arrival + ")."),
+              std::string::npos);
+    EXPECT_EQ(countOccurrences(test.console.output(), "Hinweis:"), order.hinted ? 1 : 0);
+    EXPECT_TRUE(test.record(0).orderText.starts_with("Angriffsbefehl: "));
+  }
+}
+
 TEST(MarchOrders, TheFreeRecordIsTakenClearedOfStrayUnitsOrTheOrderIsRefused) {
   OrderGame test("1\n1\n0\nLuna\nj\n");
   MarchRecord& stale = test.record(0);
