@@ -121,9 +121,8 @@ void orderUnit(Game& game, FactionRecord& faction, LocationRecord& location, int
   location.productionItem[race] = unit.unitName;
   location.productionDueRound = game.state.runde + rounds;
   faction.credits -= unit.unitCost;
-  showAnswer(game.console,
-              "Produktionsauftrag fuer folgende Einheit erteilt: " + std::string(unit.unitName) +
-                  ". Produktionsdauer " + std::to_string(rounds) + " Runde(n)");
+  showAnswer(game.console, "Produktionsauftrag fuer folgende Einheit erteilt: " + std::string(unit.unitName) +
+                              ". Produktionsdauer " + std::to_string(rounds) + " Runde(n)");
 }
 
 // Returns true when the order was given; a refusal keeps the player in the item list.
@@ -131,7 +130,7 @@ bool orderFortification(Game& game, FactionRecord& faction, LocationRecord& loca
   // A level above 3 can only come from a damaged file; it is as final as 3.
   if (location.fortificationLevel >= kHighestFortificationLevel) {
     showAnswer(game.console,
-                "Befestigungsstufe ist bereits auf 3 und damit nicht weiter verbesserbar. Abbruch.");
+               "Befestigungsstufe ist bereits auf 3 und damit nicht weiter verbesserbar. Abbruch.");
     return false;
   }
   if (faction.credits < kFortificationPrice) {
