@@ -143,25 +143,17 @@ TEST(MarchOrders, AnOriginNumberOfNoLocationShowsAnEmptyListAndEndsInTheAbort) {
 
 TEST(MarchOrders, AnOrderThatArrivesWhenTheCampaignHasEndedSaysSoAndMayStillBeGiven) {
   // Terra to Fels takes 4 rounds; the campaign ends with round 10, whose calculation never comes.
-  const std::string hint =
-      "Hinweis: Die Kampagne endet mit Runde 10, dieser Befehl wird nicht mehr ausgefuehrt.\n";
-  const struct {
-    int round;
-    std::string arrival;
-    bool hinted;
-  } cases[] = {{5, "9", false}, {6, "10", true}, {9, "13", true}};
-  for (const auto& order : cases) {
-    SCOPED_TRACE(order.round);
+  for (int round : {5, 6, 9}) {  // arrival in round 9 (still carried out), 10 and 13
+    SCOPED_TRACE(round);
     OrderGame test("1\n1\n0\nFels\nn\nj\n");
-    test.state->runde = order.round;
+    test.state->runde = round;
     test.state->endrunde = 10;
     runOrderDialogue(test.game, 0);
-    EXPECT_NE(test.console.output().find("\nSoll nur erkundet werden (j/n)?: " + (order.hinted ? hint : "") +
-                                         "Datenerhebung abgeschlossen. Der geplante Marsch dauert 4 Runde(n) "
-                                         "(Ankunft in Runde " +
-                                         order.arrival + ")."),
-              std::string::npos);
-    EXPECT_EQ(countOccurrences(test.console.output(), "Hinweis:"), order.hinted ? 1 : 0);
+    const auto hint = test.console.output().find(
+        "(j/n)?: Hinweis: Die Kampagne endet mit Runde 10, dieser Befehl wird nicht mehr ausgefuehrt.\n"
+        "Datenerhebung abgeschlossen. Der geplante Marsch dauert 4 Runde(n) (Ankunft in Runde ");
+    EXPECT_EQ(hint != std::string::npos, round > 5);
+    EXPECT_EQ(countOccurrences(test.console.output(), "Hinweis"), round > 5 ? 1 : 0);
     EXPECT_TRUE(test.record(0).orderText.starts_with("Angriffsbefehl: "));
   }
 }
