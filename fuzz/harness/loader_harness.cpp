@@ -22,10 +22,12 @@ namespace vaskorath::fuzzing {
 namespace {
 
 constexpr std::string_view kFileName = "kampagne";
-// Loads the file, fights up to five battles with Anna as winner, then a round of turns.
+// Loads the file, fights up to five battles, then a round of turns. Anna wins where she takes
+// part, else Cara (owner of the battles campaign's Wald); after Anna's win "Cara" is no number at
+// the losses prompt and is passed over.
 constexpr std::string_view kLoadAndPlayOneRound =
     "j\nkampagne\n"
-    "1\nAnna\n0\n2\nAnna\n0\n3\nAnna\n0\n4\nAnna\n0\n5\nAnna\n0\n0\n"
+    "1\nAnna\nCara\n0\n2\nAnna\nCara\n0\n3\nAnna\nCara\n0\n4\nAnna\nCara\n0\n5\nAnna\nCara\n0\n0\n"
     "9\n9\n9\n9\n9\n0\n9\n9\n9\n";
 constexpr int kReadBudget = 300;
 constexpr std::string_view kRefusal =
