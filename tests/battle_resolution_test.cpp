@@ -39,7 +39,10 @@ struct BattleGame : TestGame {
 };
 
 TEST(BattleResolution, AWinningAttackerTakesTheLocationWithItsGarrisonAndProduction) {
-  BattleGame test("Anne\nAnna\n2\n0\n");  // a name nobody has, then Anna; unit 2 destroyed
+  // A name nobody has and Cara, who is in play but not in this battle, are refused; then Anna;
+  // unit 2 destroyed.
+  BattleGame test("Anne\nCara\nAnna\n2\n0\n");
+  test.addPlayer(2, "Cara", "Valkaren");
   test.attack({"Kadrischer Sturmtrupp", "Ferox Transporter"});
   test.addMarch(0, "Marschbefehl: ...", "Aussenposten Mond", "Hauptplanet Fels (Heimatplanet)", 4, {"Laeuferschwadron"});
   // Bert's own attack waits for its battle at Terra: his defender message must not go there.
@@ -59,9 +62,12 @@ TEST(BattleResolution, AWinningAttackerTakesTheLocationWithItsGarrisonAndProduct
                 "\n"
                 "\n- Truppen von Anna -\n  Kadrischer Sturmtrupp\n  Ferox Transporter\n  Laeuferschwadron\n"
                 "\n- Truppen von Bert -\n  Brukka Stampfer\n  Blechkrieger\n"
+                "\n- Truppen von Cara -\n  keine\n"
                 "\n- Truppen von Rebellen -\n  keine\n"
                 "\n\nDie Schlacht kann nun beginnen (weiter nach Kampf mit Figuren)!\n"
-                "\nBitte den Sieger angeben: \nBitte den Sieger angeben: "
+                "\nBitte den Sieger angeben: \nSieger kann nur ein Beteiligter sein: Anna, Bert."
+                "\nBitte den Sieger angeben: \nSieger kann nur ein Beteiligter sein: Anna, Bert."
+                "\nBitte den Sieger angeben: "
                 "Gut gemacht, Anna! Du hast die Schlacht gewonnen.\n\n" +
                 kPause +
                 "Folgende Truppen des Siegers (Anna) haben an der Schlacht teilgenommen:\n"
@@ -99,7 +105,9 @@ TEST(BattleResolution, AWinningAttackerTakesTheLocationWithItsGarrisonAndProduct
 }
 
 TEST(BattleResolution, AWinningDefenderKeepsTheLocationAndEveryAttackerIsLost) {
-  BattleGame test("Bert\n3\n2\n3\n0\n");  // unit 3 marked and unmarked again, unit 2 destroyed
+  // The rebels, neither owner nor attacker, are refused; Bert wins; unit 3 marked and unmarked
+  // again, unit 2 destroyed.
+  BattleGame test("Rebellen\nBert\n3\n2\n3\n0\n");
   test.addPlayer(2, "Cara", "Valkaren");
   test.attack({"Kadrischer Sturmtrupp"});
   test.addMarch(0, "Marschbefehl: ...", "Aussenposten Mond", "Hauptplanet Fels", 4, {"Ferox Transporter"});
@@ -113,6 +121,10 @@ TEST(BattleResolution, AWinningDefenderKeepsTheLocationAndEveryAttackerIsLost) {
   test.fight(test.fels);
 
   EXPECT_NE(test.console.output().find("\n- Truppen von Cara -\n  Valkaren Trupp (entdeckte Aufklaerungstruppen)\n"),
+            std::string::npos);
+  // Discovered reconnaissance troops take part; the owner too.
+  EXPECT_NE(test.console.output().find("\nBitte den Sieger angeben: \nSieger kann nur ein Beteiligter sein: "
+                                       "Anna, Bert, Cara.\nBitte den Sieger angeben: Gut gemacht, Bert!"),
             std::string::npos);
   EXPECT_EQ(test.console.currentScreen(),
             "Folgende Truppen des Siegers (Bert) haben an der Schlacht teilgenommen:\n"
@@ -171,13 +183,14 @@ TEST(BattleResolution, RebelsWhoWinChooseTheirLossesFromTheGridOfTheirRace) {
 }
 
 TEST(BattleResolution, WithoutARaceGridNothingIsListedAndWinningUnitsStayInTheirRecord) {
-  // "Rebellen" as winner at a player's location without a rebel race: an empty list.
+  // The rebels win at their location whose rebel race (from an old file) is none: an empty list.
   BattleGame rebels("Rebellen\n1\n0\n");
+  rebels.at(rebels.fels).owner = "Rebellen";
   rebels.attack({"Kadrischer Sturmtrupp"});
   rebels.fight(rebels.fels);
   EXPECT_TRUE(rebels.console.currentScreen().starts_with(
       "Folgende Truppen des Siegers (Rebellen) haben an der Schlacht teilgenommen:\n" + kLossPrompt));
-  EXPECT_EQ(rebels.at(rebels.fels).owner, "Bert");
+  EXPECT_EQ(rebels.at(rebels.fels).owner, "Rebellen");
 
   // A winner whose race from an old file is none of the five takes the location; the units stay.
   BattleGame unknownRace("Anna\n0\n");

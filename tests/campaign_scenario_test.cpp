@@ -48,7 +48,7 @@ TEST(CampaignScenario, EveryOrderOfARoundIsToldInTheReportsThatFollow) {
   EXPECT_NE(out.find("In dieser Runde konnten folgende Erkundungsergebnisse gewonnen werden:\n" +
                      std::string(70, '-') +
                      "\nDeine Erkundungstruppen konnten in Erfahrung bringen, welche Truppen sich auf Aussenposten "
-                     "Stein, kontrolliert von Bert, befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n\n\n"),
+                     "Stein, kontrolliert von Bert, befinden (siehe Menuepunkt 4 - Gegnerische Truppenteile).\n\n\n"),
             std::string::npos);
   EXPECT_NE(out.find("Folgende Informationen liegen ueber gegnerische Truppenteile vor:\n" + std::string(65, '-') +
                      "\nZu Aussenposten Stein konnten folgende Informationen gewonnen werden (letzter Bericht aus "

@@ -144,7 +144,7 @@ TEST(EspionageFindings, AgentsRevealTroopsAndProductionOfTheFactionTheySpyOn) {
   EXPECT_EQ(
       test.console.output(),
       "Deine Agenten konnten in Erfahrung bringen, welche Truppen sich auf Hauptplanet Gaia, kontrolliert "
-      "von Bert, befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n"
+      "von Bert, befinden (siehe Menuepunkt 4 - Gegnerische Truppenteile).\n"
       "Es konnte auch in Erfahrung gebracht werden, ob bzw. was derzeit dort produziert wird!\n");
   EXPECT_EQ(test.state->drawCounter, 1);
   EXPECT_EQ(test.random.next(), 19169);
@@ -191,7 +191,7 @@ TEST(EspionageFindings, MarchesAreSightedByAgentsAbroadAndByTheHomeServiceWatch)
   // rolls 8, 1 and 3 give brief, detailed (1 < 4) and brief (3 is not under 1).
   EXPECT_EQ(reportEspionageFindings(test.game, 0), 3);
   const std::string tail = "Informationen zu einem Truppenmarsch (";
-  const std::string link = ") gewinnen (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n";
+  const std::string link = ") gewinnen (siehe Menuepunkt 4 - Gegnerische Truppenteile).\n";
   EXPECT_EQ(test.console.output(), "Deine Agenten konnten ein paar " + tail + "Bert" + link +
                                        "Deine Agenten konnten sehr detaillierte " + tail + "Bert" + link +
                                        "Deine Agenten konnten ein paar " + tail + "Cara" + link);

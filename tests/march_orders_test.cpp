@@ -130,6 +130,34 @@ TEST(MarchOrders, ADeclinedOrderPutsTheUnitsIntoTheFirstEmptySlotsAndLeavesTheRe
   EXPECT_EQ(test.record(0), MarchRecord{});
 }
 
+TEST(MarchOrders, AnOriginNumberOfNoLocationShowsAnEmptyListAndEndsInTheAbort) {
+  OrderGame test("7\n0\n");
+  runOrderDialogue(test.game, 0);
+  // The empty kind word and name keep their blanks: three between "Auf" and "sind".
+  EXPECT_NE(test.console.output().find(kOriginPrompt + kTitle + "Auf   sind folgende Truppenteile stationiert:\n" +
+                                       std::string(60, '-') + "\n  - keine -\n" + kUnitPrompt),
+            std::string::npos);
+  EXPECT_EQ(test.console.currentScreen(),
+            "Keine Truppen fuer den Angriff bzw. Marsch ausgewaehlt. Abbruch!\n\n" + kPause);
+}
+
+TEST(MarchOrders, AnOrderThatArrivesWhenTheCampaignHasEndedSaysSoAndMayStillBeGiven) {
+  // Terra to Fels takes 4 rounds; the campaign ends with round 10, whose calculation never comes.
+  for (int round : {5, 6, 9}) {  // arrival in round 9 (still carried out), 10 and 13
+    SCOPED_TRACE(round);
+    OrderGame test("1\n1\n0\nFels\nn\nj\n");
+    test.state->runde = round;
+    test.state->endrunde = 10;
+    runOrderDialogue(test.game, 0);
+    const auto hint = test.console.output().find(
+        "(j/n)?: Hinweis: Die Kampagne endet mit Runde 10, dieser Befehl wird nicht mehr ausgefuehrt.\n"
+        "Datenerhebung abgeschlossen. Der geplante Marsch dauert 4 Runde(n) (Ankunft in Runde ");
+    EXPECT_EQ(hint != std::string::npos, round > 5);
+    EXPECT_EQ(countOccurrences(test.console.output(), "Hinweis"), round > 5 ? 1 : 0);
+    EXPECT_TRUE(test.record(0).orderText.starts_with("Angriffsbefehl: "));
+  }
+}
+
 TEST(MarchOrders, TheFreeRecordIsTakenClearedOfStrayUnitsOrTheOrderIsRefused) {
   OrderGame test("1\n1\n0\nLuna\nj\n");
   MarchRecord& stale = test.record(0);

@@ -16,13 +16,19 @@ const std::string kItemPrompt = "\nWas soll produziert werden? (Nummer - Abbruch
 
 std::string spaces(int count) { return std::string(count, ' '); }
 
-// Where `message` stands between empty lines and is held by a pause, or npos.
+// Where `message` answers a typed number after one empty line and is held by a pause, or npos.
 std::size_t findMessage(const std::string& out, const std::string& message, std::size_t from = 0) {
-  return out.find("\n\n" + message + "\n\n" + kPause, from);
+  return out.find(": \n" + message + "\n\n" + kPause, from);
+}
+
+// The same for a message of the running-production menu, two line breaks after the number.
+std::size_t findMenuMessage(const std::string& out, const std::string& message, std::size_t from = 0) {
+  return out.find(": \n\n" + message + "\n\n" + kPause, from);
 }
 
 TEST(Production, ListsTheSitesAndTheOutpostItemsAndOrdersWithExactlyEnoughCredits) {
-  TestGame test("2\n2\n0\n");
+  // Site 4 does not exist; site 1 is producing and its menu is left with 0; then an order at site 2.
+  TestGame test("4\n1\n0\n2\n2\n0\n");
   test.addPlayer(0, "Anna").credits = 60;
   test.addPlayer(1, "Bert");
   test.state->runde = 2;
@@ -63,12 +69,22 @@ TEST(Production, ListsTheSitesAndTheOutpostItemsAndOrdersWithExactlyEnoughCredit
       " fuer 60 Credits        (Produktionsdauer 3 Runden(n))\n"
       "5  Befestigungsausbau             fuer 300 Credits       (Produktionsdauer 10 Runden)\n" +
       kItemPrompt +
-      "\n\nProduktionsauftrag fuer folgende Einheit erteilt: Raketenwerfertrupps. Produktionsdauer 3 "
+      "\nProduktionsauftrag fuer folgende Einheit erteilt: Raketenwerfertrupps. Produktionsdauer 3 "
       "Runde(n)\n\n" +
       kPause;
-  EXPECT_EQ(test.console.output(), siteListHead + "Keine." + siteListTail + itemList + siteListHead +
-                                       "Raketenwerfertrupps mit Fertigstellung in 3 Runde(n)." +
-                                       siteListTail);
+  // The typed number's Enter ends the prompt's line: one line end gives one empty line, as in every
+  // dialogue; the running-production menu sets its own messages apart by two line breaks.
+  const std::string wrongSite = "\nFalsche Auswahl.\n\n" + kPause;
+  const std::string runningMenu =
+      "\nAuf Hauptplanet Terra (Heimatplanet) wird bereits produziert. Folgende Optionen hast du:\n"
+      "1 Bauauftrag um eine Runde beschleunigen (100 Credits - du hast 60 Credits)\n"
+      "2 Bauauftrag abbrechen (bisherige Zahlungen gehen verloren!)\n\n"
+      "Was moechtest du tun? (Nummer - Abbruch mit 0): \n\nAbbruch!\n\n" +
+      kPause;
+  const std::string idleSiteList = siteListHead + "Keine." + siteListTail;
+  EXPECT_EQ(test.console.output(), idleSiteList + wrongSite + idleSiteList + runningMenu + idleSiteList +
+                                       itemList + siteListHead +
+                                       "Raketenwerfertrupps mit Fertigstellung in 3 Runde(n)." + siteListTail);
   // 60 credits buy the 60-credit unit; 60 / 30 + 1 = 3 rounds from round 2.
   EXPECT_EQ(test.state->spielerliste[0].credits, 0);
   EXPECT_EQ(test.state->planetenliste[mond].productionItem[0], "Raketenwerfertrupps");
@@ -91,7 +107,7 @@ TEST(Production, RefusalsLeaveCreditsAndSitesAsTheyWere) {
                      " fuer 130 Credits       (Produktionsdauer 5 Runden(n))\n"
                      "11 Befestigungsausbau"),
             std::string::npos);
-  EXPECT_NE(out.find(kSitePrompt + "\n\nFalsche Auswahl.\n\n" + kPause + "7 Produktionsauftrag\n"),
+  EXPECT_NE(out.find(kSitePrompt + "\nFalsche Auswahl.\n\n" + kPause + "7 Produktionsauftrag\n"),
             std::string::npos);
   EXPECT_EQ(countOccurrences(out, "Falsche Auswahl."), 1);
   const auto level =
@@ -119,7 +135,7 @@ TEST(Production, AccelerationCostsHundredCreditsAndTheCreditTestComesFirst) {
   runProductionDialogue(test.game, 0);
   const std::string& out = test.console.output();
   EXPECT_NE(out.find(kSitePrompt +
-                     "\n\nAuf Aussenposten Kap wird bereits produziert. Folgende Optionen hast du:\n"
+                     "\nAuf Aussenposten Kap wird bereits produziert. Folgende Optionen hast du:\n"
                      "1 Bauauftrag um eine Runde beschleunigen (100 Credits - du hast 200 Credits)\n"
                      "2 Bauauftrag abbrechen (bisherige Zahlungen gehen verloren!)\n\n"
                      "Was moechtest du tun? (Nummer - Abbruch mit 0): "
@@ -127,8 +143,8 @@ TEST(Production, AccelerationCostsHundredCreditsAndTheCreditTestComesFirst) {
                      kPause),
             std::string::npos);
   const auto second =
-      findMessage(out, "Bauauftrag wurde um eine Runde beschleunigt!", out.find("du hast 100 Credits"));
-  EXPECT_NE(findMessage(out, "Nicht genug Credits. Abbruch!", second), std::string::npos);
+      findMenuMessage(out, "Bauauftrag wurde um eine Runde beschleunigt!", out.find("du hast 100 Credits"));
+  EXPECT_NE(findMenuMessage(out, "Nicht genug Credits. Abbruch!", second), std::string::npos);
   EXPECT_EQ(test.state->planetenliste[kap].productionDueRound, 6);
   EXPECT_EQ(test.state->planetenliste[bucht].productionDueRound, 7);
   EXPECT_EQ(test.state->spielerliste[0].credits, 0);
@@ -145,9 +161,9 @@ TEST(Production, CancellingKeepsTheMoneySpentAndFreesTheSiteAtOnce) {
   test.state->planetenliste[hort].productionItem[0] = "Fremdes";
   runProductionDialogue(test.game, 0);
   const std::string& out = test.console.output();
-  EXPECT_NE(findMessage(out, "Falsche Auswahl. Abbruch!"), std::string::npos);
-  EXPECT_NE(findMessage(out, "Abbruch!"), std::string::npos);
-  EXPECT_NE(findMessage(out, "Bauauftrag wurde abgebrochen!"), std::string::npos);
+  EXPECT_NE(findMenuMessage(out, "Falsche Auswahl. Abbruch!"), std::string::npos);
+  EXPECT_NE(findMenuMessage(out, "Abbruch!"), std::string::npos);
+  EXPECT_NE(findMenuMessage(out, "Bauauftrag wurde abgebrochen!"), std::string::npos);
   EXPECT_NE(findMessage(out, "Auftrag fuer den Befestigungsausbau erteilt. Produktionsdauer 10 Runden"),
             std::string::npos);
   EXPECT_EQ(test.state->planetenliste[hort].productionItem[4], "Befestigungsausbau");

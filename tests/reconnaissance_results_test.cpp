@@ -43,7 +43,7 @@ struct ReconCampaign : TestGame {
 
 const std::string kGaiaFound =
     "Deine Erkundungstruppen konnten in Erfahrung bringen, welche Truppen sich auf Hauptplanet Gaia "
-    "(Heimatplanet), kontrolliert von Bert, befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).";
+    "(Heimatplanet), kontrolliert von Bert, befinden (siehe Menuepunkt 4 - Gegnerische Truppenteile).";
 
 TEST(ReconnaissanceResults, ATroopReportIsMadeOnceAndExpiresTenRoundsLater) {
   ReconCampaign test;
@@ -87,7 +87,7 @@ TEST(ReconnaissanceResults, ProductionPartsEndInTheirRoundAndANewerReportReplace
   EXPECT_EQ(test.reportIn(5, 2),
             kGaiaFound + "\n  Es konnte auch erkundet werden, ob bzw. was derzeit dort produziert wird!\n" +
                 "Deine Erkundungstruppen konnten in Erfahrung bringen, welche Truppen sich auf Aussenposten "
-                "Mond, kontrolliert von Bert, befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n"
+                "Mond, kontrolliert von Bert, befinden (siehe Menuepunkt 4 - Gegnerische Truppenteile).\n"
                 "  Es konnte auch erkundet werden, ob bzw. was derzeit dort produziert wird!\n");
   EXPECT_EQ(test.report(test.mond).productionText, "  Gleiterschwadron");
 

@@ -112,8 +112,30 @@ TEST(NamedSave, AsksAgainUntilTheNameIsAllowed) {
   EXPECT_TRUE(test.files.files.contains("Abend_3.txt"));
 }
 
+TEST(NamedSave, AnExistingSaveIsReplacedOnlyWhenTheQuestionIsAnsweredWithJ) {
+  // "n" keeps the other campaign's save byte for byte and asks for a name again.
+  UtcTimeZone utc;
+  TestGame keep("andere\nn\nneu\n");
+  keep.files.files["andere.txt"] = "fremde Kampagne\r\n";
+  runNamedSaveDialogue(keep.game);
+  EXPECT_EQ(keep.console.output(), kSaveHeader + "01.01.1970  00:00                17 andere.txt\n" + kNamePrompt +
+                                       "\nDer Spielstand andere.txt existiert bereits. Ueberschreiben (j/n)?" +
+                                       kNamePrompt + kSaved + kPause);
+  EXPECT_EQ(keep.files.files["andere.txt"], "fremde Kampagne\r\n");
+  EXPECT_EQ(keep.files.files["neu.txt"], writeSaveFile(*keep.state));
+
+  // "j" replaces it; the name "autosave" is asked about like any other.
+  TestGame replace("autosave\nj\n");
+  replace.files.files["autosave.txt"] = "alt\n";
+  runNamedSaveDialogue(replace.game);
+  EXPECT_NE(replace.console.output().find(
+                "\nDer Spielstand autosave.txt existiert bereits. Ueberschreiben (j/n)?" + kSaved + kPause),
+            std::string::npos);
+  EXPECT_EQ(replace.files.files["autosave.txt"], writeSaveFile(*replace.state));
+}
+
 TEST(NamedSave, AFailedWriteIsReportedAndTheOldFileKept) {
-  TestGame test("meinsave\n");
+  TestGame test("meinsave\nj\n");
   test.files.files["meinsave.txt"] = "vorher";
   test.files.writeFailureReason = "kein freier Speicherplatz";
   runNamedSaveDialogue(test.game);

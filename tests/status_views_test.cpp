@@ -7,6 +7,8 @@
 namespace vaskorath::testing {
 namespace {
 
+std::string spaces(int count) { return std::string(count, ' '); }
+
 TEST(StarMap, OpensKarteJpgAndReturnsAtOnce) {
   TestGame test;
   test.files.files["karte.jpg"] = "jpeg";
@@ -83,6 +85,23 @@ TEST(PlanetsView, ListsMainPlanetsBeforeOutpostsWithTheNameColumnFilledToTwentyF
       "\n"
       "\n"
       "Druecken Sie eine beliebige Taste . . .\n");
+}
+
+TEST(PlanetsView, NamesWithUmlautsFillTheColumnByTheCharactersShown) {
+  TestGame test;
+  test.addPlayer(0, "Anna");
+  const std::string suedstern = "S\xc3\xbc" "dstern";  // UTF-8: 9 bytes, 8 characters
+  const std::string gruen = "Gr\xc3\xbcn";              // UTF-8: 5 bytes, 4 characters
+  const std::string latin1 = "Gr\xfcn (alt)";           // no valid UTF-8: its 10 bytes count
+  test.addLocation(suedstern, "Anna", kKindMainPlanet, 101);
+  test.addLocation(gruen, "Anna", kKindOutpost, 102);
+  test.addLocation(latin1, "Anna", kKindOutpost, 103);
+  showPlanetsAndOutposts(test.game);
+  EXPECT_NE(test.console.currentScreen().find(
+                "Hauptplanet " + suedstern + spaces(2 + 17) + "Koordinate 101           Befestigungsstufe 1\n"
+                "Aussenposten " + gruen + spaces(1 + 21) + "Koordinate 102           Befestigungsstufe 1\n"
+                "Aussenposten " + latin1 + spaces(1 + 15) + "Koordinate 103           Befestigungsstufe 1\n"),
+            std::string::npos);
 }
 
 TEST(PlanetsView, LeavesOutTheRebelsWhenThereAreNone) {

@@ -127,7 +127,7 @@ TEST(WholeCampaign, ThreePlayersAndTheRebelsPlaySixRoundsWithASaveAQuitAndALoad)
                                                   "Heimatplaneten verstaerkt (Dreibein Pirscher).\n"));
   // Anna's five agents at Bert, against his five at home: troops found, a home agent killed.
   EXPECT_TRUE(contains(resumed, "Deine Agenten konnten in Erfahrung bringen, welche Truppen sich auf Hauptplanet Fels "
-                                "(Heimatplanet), kontrolliert von Bert, befinden (siehe Menuepunkt 3 - Gegnerische "
+                                "(Heimatplanet), kontrolliert von Bert, befinden (siehe Menuepunkt 4 - Gegnerische "
                                 "Truppenteile).\n"));
   EXPECT_TRUE(contains(resumed, "Innendienst: 2 Tote(r) bei vermuteten Spionageaktivitaeten von Anna\n"));
   EXPECT_TRUE(resumed.ends_with("Das Spiel ist beendet. Es folgt die Punkte berechnung.\n\n" + kPause));

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "console/text_width.h"
+
 namespace vaskorath {
 
 // Thrown by a read when standard input has ended; the program then stops with status 1.
@@ -32,6 +34,15 @@ class Console {
   virtual std::string readLine() = 0;
   // Writes text as it is.
   virtual void write(std::string_view text) = 0;
+  // The columns the text takes on this console's screen; the UTF-8 rule unless the platform's
+  // console shows text otherwise. Every column that is filled up to a width counts with it.
+  virtual std::size_t textWidth(std::string_view text) const { return utf8TextWidth(text); }
+
+  // The blanks that fill a column of `width` after `text`; none when the text fills it already.
+  std::string columnFill(std::string_view text, std::size_t width) const {
+    const std::size_t used = textWidth(text);
+    return std::string(used < width ? width - used : 0, ' ');
+  }
 
   // Writes texts and numbers joined without separators.
   template <typename... Parts>

@@ -97,6 +97,7 @@ WindowsConsole::WindowsConsole(int inputFd, int outputFd)
       restore.attributes = info.wAttributes;
       restore.coloured = true;
     }
+    outputCodePage_ = GetConsoleOutputCP();
     if (GetConsoleMode(restore.output, &restore.outputMode)) {
       virtualTerminal_ =
           SetConsoleMode(restore.output, restore.outputMode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
@@ -134,6 +135,10 @@ void WindowsConsole::clearScreen() {
   SetConsoleWindowInfo(output, TRUE, &window);
   // A terminal with a scroll-back of its own (Windows Terminal) only drops it on this sequence.
   if (virtualTerminal_) writeOut("\x1b[3J");
+}
+
+std::size_t WindowsConsole::textWidth(std::string_view text) const {
+  return screenControl_ ? codePageTextWidth(text, outputCodePage_) : utf8TextWidth(text);
 }
 
 char WindowsConsole::readRawKey() {

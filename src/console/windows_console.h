@@ -20,6 +20,9 @@ class WindowsConsole : public SystemConsole {
 
   // Blanks the whole screen buffer, the part scrolled out of sight included.
   void clearScreen() override;
+  // In a console window as its output code page shows the bytes (see codePageTextWidth); on a
+  // file or a pipe the UTF-8 rule, as on every other platform.
+  std::size_t textWidth(std::string_view text) const override;
 
  protected:
   char readRawKey() override;
@@ -28,6 +31,7 @@ class WindowsConsole : public SystemConsole {
  private:
   int outputFd_;
   bool screenControl_;
+  unsigned outputCodePage_ = 0;  // of the console window the output goes to
   bool virtualTerminal_ = false;  // the output understands escape sequences (Windows Terminal)
   bool restoresConsole_ = false;  // this console changed the console window's settings
 };

@@ -25,11 +25,9 @@ void explainMissingStarMap(Console& console, std::string_view message) {
 // One line of the planets view; the name column is filled up to 25 characters.
 void printLocationLine(Console& console, const LocationRecord& location, bool rebels) {
   const bool outpost = location.kind == kKindOutpost;
-  const std::size_t fill =
-      location.name.size() < kNameColumnWidth ? kNameColumnWidth - location.name.size() : 0;
   console.print(kindWord(location.kind), location.name, outpost ? " " : "  ",
-                std::string(fill, ' '), "Koordinate ", location.coordinates, "           Befestigungsstufe ",
-                location.fortificationLevel);
+                console.columnFill(location.name, kNameColumnWidth), "Koordinate ", location.coordinates,
+                "           Befestigungsstufe ", location.fortificationLevel);
   if (rebels) console.print("      (", location.rebelRace, ")");
   console.write("\n");
 }

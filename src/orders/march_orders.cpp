@@ -67,10 +67,12 @@ std::vector<int> listOwnLocations(Game& game, int player) {
   return listed;
 }
 
-// The origin chosen in the list; `location` is nullptr when the number matched no entry.
+// The origin chosen in the list; `location` is nullptr when the number matched no entry, and then
+// the texts are empty.
 struct Origin {
   LocationRecord* location = nullptr;
-  std::string label;  // kind word + name, as march records name it; empty without a location
+  std::string label;  // kind word + name, as march records name it
+  std::string kind;   // "Hauptplanet" or "Aussenposten"
   std::string name;
 };
 
@@ -88,7 +90,8 @@ void showUnitSelection(Game& game, const Origin& origin, const TroopList* troops
                        std::array<bool, kTroopSlots>& marked, int toggled, MarchRecord& march) {
   game.console.clearScreen();
   printTitle(game.console);
-  game.console.print("Auf ", origin.label, " sind folgende Truppenteile stationiert:\n",
+  // Without an origin the empty kind and name still leave their blanks: "Auf   sind ...".
+  game.console.print("Auf ", origin.kind, " ", origin.name, " sind folgende Truppenteile stationiert:\n",
                      std::string(60, '-'), "\n");
   int number = 0;
   for (int slot = 0; troops != nullptr && slot < kTroopSlots; ++slot) {
@@ -149,9 +152,15 @@ LocationRecord& askTarget(Game& game, const Origin& origin, std::string& typed) 
 }
 
 bool askConfirmation(Game& game, int duration) {
+  const CampaignState& state = game.state;
   game.console.clearScreen();
+  // The last calculation phase is that of round endrunde - 1: later arrivals never happen.
+  if (state.runde + duration >= state.endrunde) {
+    game.console.print("Hinweis: Die Kampagne endet mit Runde ", state.endrunde,
+                       ", dieser Befehl wird nicht mehr ausgefuehrt.\n");
+  }
   game.console.print("Datenerhebung abgeschlossen. Der geplante Marsch dauert ", duration,
-                     " Runde(n) (Ankunft in Runde ", game.state.runde + duration,
+                     " Runde(n) (Ankunft in Runde ", state.runde + duration,
                      "). Soll der Befehl nun erteilt werden (j/n)?: ");
   const bool confirmed = game.console.readWord() == "j";
   game.console.write("\n");
@@ -216,6 +225,7 @@ void runOrderDialogue(Game& game, int player) {
   if (choice > 0 && choice <= static_cast<int>(listed.size())) {
     origin.location = &state.planetenliste[listed[choice - 1]];
     origin.label = locationLabel(*origin.location);
+    origin.kind = origin.location->kind == kKindOutpost ? "Aussenposten" : "Hauptplanet";
     origin.name = origin.location->name;
   }
 

@@ -52,10 +52,9 @@ bool isOffered(const FactionRecord& faction, const MercenaryOffer& offer) {
 }
 
 void printOfferLine(Console& console, int slot, const MercenaryOffer& offer) {
-  const std::size_t length = offer.unitName.size();
-  const std::size_t fill = length < kUnitColumnWidth ? kUnitColumnWidth - length : 0;
-  console.print("  ", slot + 1, slot + 1 < 10 ? "  " : " ", offer.unitName, std::string(fill, ' '), " fuer ",
-                offer.price, " Credits", offer.price < 1000 ? " " : "");
+  console.print("  ", slot + 1, slot + 1 < 10 ? "  " : " ", offer.unitName,
+                console.columnFill(offer.unitName, kUnitColumnWidth), " fuer ", offer.price, " Credits",
+                offer.price < 1000 ? " " : "");
   if (offer.hired) {
     console.print(" <-- bereits angeheuert mit Ankunft in ", offer.deliveryCountdown, " Runde(n)");
   }

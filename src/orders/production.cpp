@@ -21,16 +21,18 @@ constexpr int kAccelerationPrice = 100;
 constexpr std::size_t kNameColumnWidth = 30;
 constexpr std::size_t kCostColumnWidth = 10;
 
-// Blanks that fill a column of `width` after a text of `used` characters; none when it is full.
-std::string columnFill(std::size_t used, std::size_t width) {
-  return std::string(used < width ? width - used : 0, ' ');
-}
-
 // One extra blank keeps the one-digit numbers of a list aligned with the two-digit ones.
 std::string_view numberPadding(int number) { return number < 10 ? " " : ""; }
 
-// A message of the dialogue between empty lines, held until a key is pressed.
-void showMessage(Console& console, std::string_view message) {
+// An answer to the number just typed, held until a key is pressed. The Enter of the typed number
+// has ended the prompt's line, so one line end shows one empty line above the message.
+void showAnswer(Console& console, std::string_view message) {
+  console.print("\n", message, "\n\n");
+  console.pause();
+}
+
+// The running-production menu sets its answers apart by two line breaks on either side.
+void showMenuMessage(Console& console, std::string_view message) {
   console.print("\n\n", message, "\n\n");
   console.pause();
 }
@@ -55,7 +57,7 @@ void printSiteLine(Console& console, const CampaignState& state, int number, con
                    int race) {
   console.print(number, " ", kindWord(location.kind), location.name,
                 location.kind == kKindMainPlanet ? " " : "",
-                columnFill(location.name.size(), kNameColumnWidth), "Befestigungsstufe ",
+                console.columnFill(location.name, kNameColumnWidth), "Befestigungsstufe ",
                 location.fortificationLevel, "     Laufende Produktion: ");
   if (location.productionDueRound != 0) {
     console.print(location.productionItem[race], " mit Fertigstellung in ",
@@ -101,8 +103,8 @@ void printItemList(Console& console, const LocationRecord& location, int credits
     ++number;
     const std::string cost = std::to_string(unit.unitCost);
     console.print(number, numberPadding(number), " ", unit.unitName,
-                  columnFill(unit.unitName.size(), kNameColumnWidth), " fuer ", cost, " Credits",
-                  columnFill(cost.size(), kCostColumnWidth), "(Produktionsdauer ",
+                  console.columnFill(unit.unitName, kNameColumnWidth), " fuer ", cost, " Credits",
+                  console.columnFill(cost, kCostColumnWidth), "(Produktionsdauer ",
                   productionRounds(unit.unitCost), " Runden(n))\n");
   }
   ++number;
@@ -112,34 +114,33 @@ void printItemList(Console& console, const LocationRecord& location, int credits
 
 void orderUnit(Game& game, FactionRecord& faction, LocationRecord& location, int race, const UnitType& unit) {
   if (faction.credits < unit.unitCost) {
-    showMessage(game.console, "Du hast nicht genug Credits fuer diese Einheit!");
+    showAnswer(game.console, "Du hast nicht genug Credits fuer diese Einheit!");
     return;
   }
   const int rounds = productionRounds(unit.unitCost);
   location.productionItem[race] = unit.unitName;
   location.productionDueRound = game.state.runde + rounds;
   faction.credits -= unit.unitCost;
-  showMessage(game.console,
-              "Produktionsauftrag fuer folgende Einheit erteilt: " + std::string(unit.unitName) +
-                  ". Produktionsdauer " + std::to_string(rounds) + " Runde(n)");
+  showAnswer(game.console, "Produktionsauftrag fuer folgende Einheit erteilt: " + std::string(unit.unitName) +
+                              ". Produktionsdauer " + std::to_string(rounds) + " Runde(n)");
 }
 
 // Returns true when the order was given; a refusal keeps the player in the item list.
 bool orderFortification(Game& game, FactionRecord& faction, LocationRecord& location, int race) {
   // A level above 3 can only come from a damaged file; it is as final as 3.
   if (location.fortificationLevel >= kHighestFortificationLevel) {
-    showMessage(game.console,
-                "Befestigungsstufe ist bereits auf 3 und damit nicht weiter verbesserbar. Abbruch.");
+    showAnswer(game.console,
+               "Befestigungsstufe ist bereits auf 3 und damit nicht weiter verbesserbar. Abbruch.");
     return false;
   }
   if (faction.credits < kFortificationPrice) {
-    showMessage(game.console, "Du hast nicht genug Credits. Abbruch");
+    showAnswer(game.console, "Du hast nicht genug Credits. Abbruch");
     return false;
   }
   location.productionItem[race] = kFortificationItem;
   location.productionDueRound = game.state.runde + kFortificationRounds;
   faction.credits -= kFortificationPrice;
-  showMessage(game.console, "Auftrag fuer den Befestigungsausbau erteilt. Produktionsdauer 10 Runden");
+  showAnswer(game.console, "Auftrag fuer den Befestigungsausbau erteilt. Produktionsdauer 10 Runden");
   return true;
 }
 
@@ -163,26 +164,26 @@ void runItemChoice(Game& game, FactionRecord& faction, LocationRecord& location,
 
 void accelerate(Game& game, FactionRecord& faction, LocationRecord& location) {
   if (faction.credits < kAccelerationPrice) {
-    showMessage(game.console, "Nicht genug Credits. Abbruch!");
+    showMenuMessage(game.console, "Nicht genug Credits. Abbruch!");
   } else if (location.productionDueRound <= game.state.runde + 1) {
-    showMessage(game.console,
-                "Bauauftrag ist bereits kommende Runde fertig. Beschleunigung nicht moeglich. Abbruch!");
+    showMenuMessage(game.console,
+                    "Bauauftrag ist bereits kommende Runde fertig. Beschleunigung nicht moeglich. Abbruch!");
   } else {
     --location.productionDueRound;
     faction.credits -= kAccelerationPrice;
-    showMessage(game.console, "Bauauftrag wurde um eine Runde beschleunigt!");
+    showMenuMessage(game.console, "Bauauftrag wurde um eine Runde beschleunigt!");
   }
 }
 
 void cancel(Console& console, LocationRecord& location) {
   for (std::string& item : location.productionItem) item.clear();
   location.productionDueRound = 0;
-  showMessage(console, "Bauauftrag wurde abgebrochen!");
+  showMenuMessage(console, "Bauauftrag wurde abgebrochen!");
 }
 
 // Shown below the site list for a location that is producing; one answer, then back to the list.
 void runRunningProductionMenu(Game& game, FactionRecord& faction, LocationRecord& location) {
-  game.console.print("\n\nAuf ", kindWord(location.kind), location.name,
+  game.console.print("\nAuf ", kindWord(location.kind), location.name,
                      " wird bereits produziert. Folgende Optionen hast du:\n",
                      "1 Bauauftrag um eine Runde beschleunigen (100 Credits - du hast ", faction.credits,
                      " Credits)\n", "2 Bauauftrag abbrechen (bisherige Zahlungen gehen verloren!)\n", "\n",
@@ -190,8 +191,8 @@ void runRunningProductionMenu(Game& game, FactionRecord& faction, LocationRecord
   switch (game.console.readNumber()) {
     case 1: accelerate(game, faction, location); break;
     case 2: cancel(game.console, location); break;
-    case 0: showMessage(game.console, "Abbruch!"); break;
-    default: showMessage(game.console, "Falsche Auswahl. Abbruch!"); break;
+    case 0: showMenuMessage(game.console, "Abbruch!"); break;
+    default: showMenuMessage(game.console, "Falsche Auswahl. Abbruch!"); break;
   }
 }
 
@@ -213,7 +214,7 @@ void runProductionDialogue(Game& game, int player) {
     const int site = game.console.readNumber();
     if (site == 0) return;
     if (site > static_cast<int>(sites.size())) {
-      showMessage(game.console, "Falsche Auswahl.");
+      showAnswer(game.console, "Falsche Auswahl.");
       continue;
     }
     if (site < 0) continue;  // matches no site: the list is shown again

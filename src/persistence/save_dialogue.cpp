@@ -19,14 +19,28 @@ bool isNameCharacter(char c) {
          c == '_';
 }
 
-std::string askSaveName(Game& game) {
-  game.console.write("\nBitte die Bezeichnung des Spielstands eingeben (z.B. vaskorathsave): ");
+// An existing save is replaced only when the players answer "j".
+bool mayReplace(Game& game, const std::string& fileName) {
+  if (!game.files.exists(fileName)) return true;
+  game.console.print("\nDer Spielstand ", fileName, " existiert bereits. Ueberschreiben (j/n)?");
+  return game.console.readKey() == 'j';
+}
+
+// Asks until a valid name is typed whose file is new or may be replaced; returns the file name.
+std::string askSaveFileName(Game& game) {
+  constexpr std::string_view kNamePrompt =
+      "Bitte die Bezeichnung des Spielstands eingeben (z.B. vaskorathsave): ";
+  game.console.print("\n", kNamePrompt);
   for (;;) {
-    std::string name = game.console.readWord();
-    if (isValidSaveName(name)) return name;
-    game.console.write(
-        "Ungueltiger Name. Erlaubt sind 1 bis 64 Buchstaben, Ziffern, - und _.\n"
-        "Bitte die Bezeichnung des Spielstands eingeben (z.B. vaskorathsave): ");
+    const std::string name = game.console.readWord();
+    if (!isValidSaveName(name)) {
+      game.console.print("Ungueltiger Name. Erlaubt sind 1 bis 64 Buchstaben, Ziffern, - und _.\n",
+                         kNamePrompt);
+      continue;
+    }
+    std::string fileName = name + ".txt";
+    if (mayReplace(game, fileName)) return fileName;
+    game.console.print("\n", kNamePrompt);
   }
 }
 
@@ -76,8 +90,8 @@ void runNamedSaveDialogue(Game& game) {
       "Spielstand speichern. Folgende Spielstaende gibt es bereits:\n"
       "------------------------------------------------------------\n\n");
   printSaveList(game);
-  const std::string name = askSaveName(game);
-  const WriteResult result = saveCampaign(game, name + ".txt");
+  const std::string fileName = askSaveFileName(game);
+  const WriteResult result = saveCampaign(game, fileName);
   game.console.clearScreen();
   if (result) {
     showSavedMessage(game);

@@ -21,7 +21,7 @@ void revealLocation(Game& game, int player, int faction, int index) {
   drawDigit(game);
   game.console.print("Deine Agenten konnten in Erfahrung bringen, welche Truppen sich auf ",
                      kindWord(location.kind), location.name, ", kontrolliert von ", location.owner,
-                     ", befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n");
+                     ", befinden (siehe Menuepunkt 4 - Gegnerische Truppenteile).\n");
   recordTroopReport(report, location, faction, state.runde);
   drawDigit(game);
   if (rollUnder(game, 5)) {
@@ -51,7 +51,7 @@ void sightMarch(Game& game, int player, int faction, int index, int level) {
   drawDigit(game);
   game.console.print("Deine Agenten konnten ", detailed ? "sehr detaillierte " : "ein paar ",
                      "Informationen zu einem Truppenmarsch (", factionName,
-                     ") gewinnen (siehe Menuepunkt 3 - Gegnerische Truppenteile).\n");
+                     ") gewinnen (siehe Menuepunkt 4 - Gegnerische Truppenteile).\n");
   recordMarchSighting(state.spionageliste[player], index, march, factionName, state.runde, detailed);
 }
 

@@ -73,7 +73,7 @@ void reportIdentifiedTroops(Game& game, int player, int index, bool withProducti
   LocationReport& report = state.spionageliste[player].locationReports[index];
   game.console.print("Deine Erkundungstruppen konnten in Erfahrung bringen, welche Truppen sich auf ",
                      kindWord(location.kind), location.name, ", kontrolliert von ", location.owner,
-                     ", befinden (siehe Menuepunkt 3 - Gegnerische Truppenteile).");
+                     ", befinden (siehe Menuepunkt 4 - Gegnerische Truppenteile).");
   recordTroopReport(report, location, factionIndexByName(state, location.owner), state.runde);
   if (withProduction) {
     game.console.write("\n  Es konnte auch erkundet werden, ob bzw. was derzeit dort produziert wird!");

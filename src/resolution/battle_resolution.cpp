@@ -1,6 +1,9 @@
 // Battle resolution: participants, winner, losses of the marching troops, conquest and messages.
 #include "resolution/battle_resolution.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "console/console.h"
 #include "reports/chronicle.h"
 #include "resolution/battle_losses.h"
@@ -36,10 +39,16 @@ int winnerGridRace(const FactionRecord& winner, const LocationRecord& location) 
   return isRebelFaction(winner) ? raceIndexByName(location.rebelRace) : raceIndexOf(winner);
 }
 
+// A march whose troops are listed in the battle: marching or discovered reconnaissance troops
+// (reconnaissance that was not discovered stays hidden).
+bool isListed(const MarchRecord& march, const Battle& battle, int runde) {
+  return march.reconMode != "j" && participatesInBattle(march, battle.label, runde);
+}
+
 void printMarchingTroops(Console& console, const CampaignState& state, int faction, const Battle& battle) {
   bool printed = false;
   for (const MarchRecord& march : state.marschliste[faction]) {
-    if (march.reconMode == "j" || !participatesInBattle(march, battle.label, state.runde)) continue;
+    if (!isListed(march, battle, state.runde)) continue;
     const bool discovered = march.reconMode == "e";
     for (const std::string& unit : march.units) {
       if (unit.empty()) continue;
@@ -80,12 +89,35 @@ void showParticipants(Game& game, const Battle& battle) {
   game.console.write("\n\nDie Schlacht kann nun beginnen (weiter nach Kampf mit Figuren)!\n");
 }
 
-// Asks until the name of a faction in play is typed; returns its index.
-int askWinner(Game& game) {
+// The factions that may win, in faction order: the owner of the location and every faction with
+// a listed march.
+std::vector<int> battleParticipants(const CampaignState& state, const Battle& battle) {
+  const int owner = factionIndexByName(state, battle.location.owner);
+  std::vector<int> participants;
+  for (int faction = 0; faction < kFactionCount; ++faction) {
+    if (state.spielerliste[faction].playerName.empty()) continue;
+    const auto& marches = state.marschliste[faction];
+    const bool marched = std::any_of(marches.begin(), marches.end(), [&](const MarchRecord& march) {
+      return isListed(march, battle, state.runde);
+    });
+    if (faction == owner || marched) participants.push_back(faction);
+  }
+  return participants;
+}
+
+// Asks until a participant's name is typed; returns its index.
+int askWinner(Game& game, const std::vector<int>& participants) {
+  const CampaignState& state = game.state;
   for (;;) {
     game.console.write("\nBitte den Sieger angeben: ");
-    const int winner = factionIndexByName(game.state, game.console.readWord());
-    if (winner >= 0) return winner;
+    const std::string typed = game.console.readWord();
+    std::string names;
+    for (int faction : participants) {
+      const std::string& name = state.spielerliste[faction].playerName;
+      if (typed == name) return faction;
+      names += (names.empty() ? "" : ", ") + name;
+    }
+    game.console.print("\nSieger kann nur ein Beteiligter sein: ", names, ".");
   }
 }
 
@@ -200,9 +232,11 @@ void runBattle(Game& game, const std::string& locationKind, const std::string& l
   LocationRecord* location = findBattleLocation(state, locationName);
   if (location == nullptr) return;  // only a hand-made file names a location that does not exist
   const Battle battle{locationKind + locationName, *location};
+  const std::vector<int> participants = battleParticipants(state, battle);
+  if (participants.empty()) return;  // only a hand-made file has a battle without anybody in it
 
   showParticipants(game, battle);
-  const int winner = askWinner(game);
+  const int winner = askWinner(game, participants);
   const std::string previousOwner = location->owner;
   const bool winnerMarched = applyResult(game, battle, winner);
   const FactionRecord& record = state.spielerliste[winner];
