@@ -1,4 +1,5 @@
-// AFL++ target: line edits on three real save files, each loaded and played for a round.
+// AFL++ target: line edits on three real save files, each loaded and played on to the next round's
+// autosave, every file written on the way loaded again.
 #include "fuzz/fuzz_input.h"
 #include "fuzz/harness/fuzz_campaigns.h"
 #include "fuzz/harness/loader_harness.h"

@@ -47,7 +47,7 @@ TEST(FuzzReplay, EveryKeptDialogueInputPlaysWithoutAFault) {
   }
 }
 
-TEST(FuzzReplay, EveryKeptLoaderInputIsRefusedCleanlyOrPlaysARound) {
+TEST(FuzzReplay, EveryKeptLoaderInputIsRefusedCleanlyOrWritesOnlySavesThatLoad) {
   const std::vector<fs::path> inputs = keptInputs("loader");
   EXPECT_GE(inputs.size(), 7u);
   const fuzzing::LoaderSetup setup = fuzzing::buildLoaderSetup();

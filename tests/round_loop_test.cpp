@@ -1,7 +1,13 @@
 // The round loop: how many calculation phases and turns run, in which order, and who is skipped.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+
+#include "flow/program.h"
 #include "flow/round_loop.h"
+#include "persistence/save_file.h"
+#include "resolution/round_calculation.h"
 #include "state/march_list.h"
 #include "test_game.h"
 
@@ -127,6 +133,45 @@ TEST(RoundLoop, ASinglePlayerLeftWinsAndTheCampaignEnds) {
             "Druecken Sie eine beliebige Taste . . .\n");
   EXPECT_EQ(test.state->runde, 5);
   EXPECT_EQ(countRemainingPlayers(*test.state), 1);
+}
+
+// Any round limit up to 2,147,483,647 may be chosen, but a save holds no round after kMaxRound:
+// a campaign loaded in that round plays it and ends with the end screen instead of writing a save
+// of the next round that the loader would refuse.
+TEST(RoundLoop, ACampaignEndsAfterTheHighestRoundASaveMayHoldWithEverySaveLoading) {
+  TestGame saved;
+  saved.addPlayer(0, "Anna");
+  saved.addPlayer(1, "Bert");
+  saved.state->runde = kMaxRound;
+  saved.state->endrunde = INT_MAX;
+  TestGame test("j\nkampagne\n1\nabend\n0\n9\n9\n");
+  test.files.files["kampagne.txt"] = writeSaveFile(*saved.state);
+  EXPECT_EQ(runProgram(test.game), 0);
+  const std::string& out = test.console.output();
+  EXPECT_EQ(countOccurrences(out, handOver(kMaxRound, "Anna")), 1);
+  EXPECT_EQ(countOccurrences(out, handOver(kMaxRound, "Bert")), 1);
+  EXPECT_EQ(countOccurrences(out, std::to_string(kMaxRound + 1)), 0);
+  EXPECT_TRUE(out.ends_with("Das Spiel ist beendet. Es folgt die Punkte berechnung.\n\n"
+                            "Druecken Sie eine beliebige Taste . . .\n"));
+  auto loaded = makeCampaignState();
+  for (const char* name : {"autosave.txt", "abend.txt"}) {
+    SCOPED_TRACE(name);
+    EXPECT_TRUE(readSaveFile(test.files.files[name], *loaded));
+    EXPECT_EQ(loaded->runde, kMaxRound);
+  }
+}
+
+// The loader leaves the rebels room for exactly this: reset, then drift.
+TEST(RoundLoop, TheRebelsHomeServiceDriftsNoHigherThanTheLoaderAllowsFor) {
+  TestGame test;
+  int& agents = test.state->spielerliste[kRebelFaction].agents[kRebelFaction];
+  int highest = 0;
+  for (int round = 0; round < 200; ++round) {
+    agents = kRebelHomeAgentsAtRoundStart;
+    driftRebelAgents(test.game);
+    highest = std::max(highest, agents);
+  }
+  EXPECT_EQ(highest, kMostRebelHomeAgentsAfterDrift);
 }
 
 TEST(RoundLoop, TheMarchListIsCompactedAtTheEndOfATurn) {

@@ -405,9 +405,9 @@ TEST_F(RefusedSaveFile, WhenANumberLineHoldsALetter) {
 }
 
 TEST_F(RefusedSaveFile, WhenANumberIsNotAPlainWholeNumber) {
+  std::vector<std::string> lines = zeroLines();
   for (const char* bad : {"", " 5", "5 ", "+5", "-", "2147483648", "-2147483649", "1.5", "0x10"}) {
     SCOPED_TRACE(bad);
-    std::vector<std::string> lines = zeroLines();
     lines[3'250'685 - 1] = bad;  // runde
     expectRefusedAt(read(lines), 3'250'685, "a whole 32-bit number");
   }
@@ -462,11 +462,14 @@ TEST_F(RefusedSaveFile, WhenAValueLiesOutsideWhatACampaignCanHold) {
       {602'698, "-1", "a number from 0 to 1100000000"},             // briefArrivalRound
       {602'902, "2147483647", "a number from 0 to 1100000000"},     // expiryRound
   };
+  // One file for all cases (the sanitizer build takes long to make one): each case changes one
+  // line and puts it back.
+  std::vector<std::string> lines = zeroLines();
   for (const Case& bad : cases) {
     SCOPED_TRACE(bad.line);
-    std::vector<std::string> lines = zeroLines();
-    lines[bad.line - 1] = bad.value;
+    const std::string kept = std::exchange(lines[bad.line - 1], bad.value);
     expectRefusedAt(read(lines), bad.line, bad.expected);
+    lines[bad.line - 1] = kept;
   }
 }
 
@@ -480,11 +483,32 @@ TEST_F(RefusedSaveFile, WhenTheRoundIsNotBeforeTheRoundLimitOrTheFileIsAllZeros)
 
 TEST_F(RefusedSaveFile, WhenAFactionsAgentsAddUpToMoreThanOneEntryMayHold) {
   std::vector<std::string> lines = zeroLines();
-  // Moved into one entry, the rebels' two halves would make a save the loader refuses.
-  lines[602'000 + 5 * 13 + 0] = "600000";
-  lines[602'000 + 5 * 13 + 3] = "400001";
-  expectRefusedAt(read(lines), 602'001 + 5 * 13, "agents of one faction adding up to at most 1000000");
-  lines[602'000 + 5 * 13 + 3] = "400000";
+  // Moved into one entry, Bert's two halves would make a save the loader refuses.
+  const int bert = 602'000 + 1 * 13;
+  lines[bert + 0] = "600000";
+  lines[bert + 3] = "400001";
+  expectRefusedAt(read(lines), bert + 1, "agents of one faction adding up to at most 1000000");
+  lines[bert + 3] = "400000";
+  EXPECT_TRUE(read(lines).ok);
+}
+
+// Every round sets the rebels' home service to 5 and lets it drift up to 9, so the next save would
+// hold that many next to their agents abroad.
+TEST_F(RefusedSaveFile, WhenTheRebelsHomeServiceCouldDriftPastWhatOneEntryMayHold) {
+  std::vector<std::string> lines = zeroLines();
+  const int rebels = 602'000 + 5 * 13;
+  const std::string_view expected = "rebel agents adding up to at most 1000000 with 9 or more at home";
+  lines[rebels + 0] = "999995";
+  lines[rebels + 5] = "5";
+  expectRefusedAt(read(lines), rebels + 1, expected);
+  // A home service above 9 counts as it stands.
+  lines[rebels + 0] = "999980";
+  lines[rebels + 5] = "21";
+  expectRefusedAt(read(lines), rebels + 1, expected);
+  lines[rebels + 5] = "20";
+  EXPECT_TRUE(read(lines).ok);
+  lines[rebels + 0] = "999991";
+  lines[rebels + 5] = "5";
   EXPECT_TRUE(read(lines).ok);
 }
 

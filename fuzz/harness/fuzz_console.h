@@ -27,9 +27,11 @@ class FuzzConsole : public ReaderConsole {
   // The last few kilobytes written.
   std::string_view outputTail() const { return tail_; }
 
- private:
+ protected:
+  // Ends the input when the read budget is used up.
   void countRead();
 
+ private:
   std::string_view input_;
   int readsLeft_;
   std::string tail_;

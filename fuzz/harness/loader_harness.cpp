@@ -8,6 +8,7 @@
 
 #include "flow/program.h"
 #include "fuzz/harness/fuzz_console.h"
+#include "fuzz/harness/play_on_console.h"
 #include "fuzz/harness/saved_values.h"
 #include "game.h"
 #include "persistence/save_fields.h"
@@ -21,15 +22,8 @@ namespace vaskorath::fuzzing {
 
 namespace {
 
-constexpr std::string_view kFileName = "kampagne";
-// Loads the file, fights up to five battles, then a round of turns. Anna wins where she takes
-// part, else Cara (owner of the battles campaign's Wald); after Anna's win "Cara" is no number at
-// the losses prompt and is passed over.
-constexpr std::string_view kLoadAndPlayOneRound =
-    "j\nkampagne\n"
-    "1\nAnna\nCara\n0\n2\nAnna\nCara\n0\n3\nAnna\nCara\n0\n4\nAnna\nCara\n0\n5\nAnna\nCara\n0\n0\n"
-    "9\n9\n9\n9\n9\n0\n9\n9\n9\n";
-constexpr int kReadBudget = 300;
+// The file the play-on console loads.
+constexpr std::string_view kFileName = "kampagne.txt";
 constexpr std::string_view kRefusal =
     "Fehler. Datei ist unvollstaendig oder beschaedigt. Programm neu starten!\n\n";
 
@@ -79,8 +73,23 @@ struct FillEverything {
   void flag(bool& value) { value = true; }
 };
 
+// Cara's second wave on the rebel outpost arrives in round 3, so the round played after a load
+// of round 2 has a battle too and writes its restore point.
+void addSecondWave(CampaignState& state) {
+  MarchRecord& march = state.marschliste[2][1];
+  march.orderText =
+      "Angriffsbefehl: Folgende Truppen bewegen sich von Hauptplanet Nebel (Heimatplanet) nach Aussenposten "
+      "Funke (Ankunft in Runde 3).";
+  march.origin = "Hauptplanet Nebel (Heimatplanet)";
+  march.destination = "Aussenposten Funke";
+  march.duration = 2;
+  march.arrivalRound = 3;
+  march.units[0] = "Morgathen Trupp";
+}
+
 // The battles campaign in the middle of round 2's battle phase, as a save there holds it.
 void advanceToBattlePhase(CampaignState& state) {
+  addSecondWave(state);
   state.runde = 2;
   // The detection draws for the reconnaissance; a console and files are never used by it.
   FuzzConsole console({}, 0);
@@ -214,8 +223,8 @@ LoaderSetup buildLoaderSetup() {
   setup.bases[2] = makeBase(*state);
 
   *state = *makeCampaignState();
-  FuzzConsole console(kLoadAndPlayOneRound, kReadBudget);
-  MemoryFileSystem noFiles;
+  CheckingFileSystem noFiles(*state);
+  PlayOnConsole console(*state, noFiles);
   Random random(1);
   Game game{*state, console, noFiles, random};
   try {
@@ -243,9 +252,9 @@ std::string editedSave(const SaveBase& base, std::string_view edits) {
 std::string loadEditedSave(const LoaderSetup& setup, CampaignState& state, std::string_view input) {
   const int base = input.empty() ? 0 : static_cast<unsigned char>(input.front()) % kSaveBaseCount;
   if (!input.empty()) input.remove_prefix(1);
-  FuzzConsole console(kLoadAndPlayOneRound, kReadBudget);
   CheckingFileSystem files(state);
-  files.files[std::string(kFileName) + ".txt"] = editedSave(setup.bases[base], input);
+  files.files[std::string(kFileName)] = editedSave(setup.bases[base], input);
+  PlayOnConsole console(state, files);
   Random random(1);
   Game game{state, console, files, random};
   try {

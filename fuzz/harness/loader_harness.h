@@ -1,4 +1,5 @@
-// The loader fuzzer's one run: line edits applied to a real save, then the load and one round.
+// The loader fuzzer's one run: line edits applied to a real save, the load, and play up to the
+// next round's autosave with every file written loaded again.
 #pragma once
 
 #include <array>
@@ -18,7 +19,8 @@ struct SaveBase {
   std::vector<int> valueLines;          // 0-based lines that hold a number or a flag
 };
 
-// A fresh campaign's save, one written in a battle phase with its battles, one with every field filled.
+// A fresh campaign's save, one written in round 2's battle phase with its battles (and a march that
+// arrives in round 3), one with every field filled.
 inline constexpr int kSaveBaseCount = 3;
 
 struct LoaderSetup {
@@ -37,9 +39,11 @@ LoaderSetup buildLoaderSetup();
 std::string editedSave(const SaveBase& base, std::string_view edits);
 
 // The first byte picks the base, the rest are edits. The edited file is loaded at start into
-// `state`, a fresh state, followed by a short fixed script for one round. Returns what went wrong:
-// a refusal without the German message or with the state changed, a loaded campaign whose next
-// save would not load; empty when all held. A crash is left to crash.
+// `state`, a fresh state; a campaign that loads is played on by the PlayOnConsole up to the
+// autosave of the next round (or its end), and every file written on the way (restore point, named
+// save, autosave) is put through the loader's check. Returns what went wrong: a refusal without the
+// German message or with the state changed, a written file the loader would refuse; empty when all
+// held. A crash is left to crash.
 std::string loadEditedSave(const LoaderSetup& setup, CampaignState& state, std::string_view input);
 
 }  // namespace vaskorath::fuzzing

@@ -1,4 +1,4 @@
-// The check the fuzzers make at every save: would the file just written load again?
+// The check the fuzzers make at every save: does the file just written load again?
 #pragma once
 
 #include <string>
@@ -8,19 +8,17 @@
 
 namespace vaskorath::fuzzing {
 
-// What makes a save of `state` unloadable: the first number outside the range the loader
-// accepts (in file order), or the round at or past the round limit; empty when it would load.
-std::string unloadableValue(const CampaignState& state);
-
-// In-memory files that, at every write, check that the campaign being saved would load again;
-// the first failure is kept in `fault`.
+// In-memory files that put every file, as it is written, through the loader's own check; the first
+// one the program would refuse to load is named in `fault`. Counts the autosaves written.
 class CheckingFileSystem : public MemoryFileSystem {
  public:
+  // `state` is the campaign being played; the check only borrows the shape of its tables.
   explicit CheckingFileSystem(const CampaignState& state) : state_(state) {}
 
   WriteResult writeFileAtomically(const std::string& name, std::string_view content) override;
 
   std::string fault;
+  int autosaves = 0;
 
  private:
   const CampaignState& state_;

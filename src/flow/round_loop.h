@@ -5,7 +5,8 @@
 
 namespace vaskorath {
 
-// Plays rounds from round 1 while runde is below endrunde; returns the last round that was played.
+// Plays rounds from round 1 while runde is below endrunde and at most kMaxRound; returns the last
+// round that was played.
 int runCampaign(Game& game);
 
 // Number of player records 0 to 4 whose playerName is neither empty nor "Rebellen".

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <climits>
-#include <numeric>
 
 #include "state/campaign_state.h"
 
@@ -41,15 +40,15 @@ struct ValueRange {
 };
 
 inline constexpr ValueRange kAnyNumber{INT_MIN, INT_MAX};
-// Far below the 32-bit limit, so that arrival rounds, due rounds and expiry rounds computed from
-// the current round cannot overflow.
-inline constexpr int kMaxRound = 1'000'000'000;
-// A save is only ever written in a battle phase, which rounds 2 to endrunde - 1 have.
+// A save is only ever written in a battle phase, which rounds 2 to endrunde - 1 have, and never
+// after kMaxRound, the campaign's last round.
 inline constexpr ValueRange kCurrentRound{2, kMaxRound};
 inline constexpr ValueRange kRoundLimit{3, INT_MAX};
-// A round stored in a record (arrival, completion, expiry); 0 means none.
+// A round stored in a record (arrival, completion, expiry); 0 means none. Play stores at most
+// kMaxRound plus the longest march duration.
 inline constexpr ValueRange kStoredRound{0, kMaxRound + 100'000'000};
-// March durations: coordinates are free numbers in old files, so a duration can be large.
+// March durations: coordinates are free numbers in old files, so a duration can be large; any two
+// 32-bit coordinates give at most 21,474,836.
 inline constexpr ValueRange kDuration{0, 25'000'000};
 inline constexpr ValueRange kPlayerCount{2, kMaxPlayers};
 inline constexpr ValueRange kTurnIndex{0, kFactionCount};  // the turn loop can leave it at 6
@@ -64,12 +63,6 @@ inline constexpr ValueRange kAgentCount{0, kMaxAgents};
 inline constexpr ValueRange kVisibilityScore{0, 1'000'000};
 inline constexpr ValueRange kDeliveryCountdown{0, 1000};
 inline constexpr ValueRange kPrice{0, INT_MAX};
-
-// Moving agents keeps a faction's total but can gather it into one entry, so a saved faction's
-// total must fit where a single entry may go; recruiting never takes it further.
-inline bool agentTotalFitsOneEntry(const FactionRecord& faction) {
-  return std::accumulate(faction.agents.begin(), faction.agents.end(), 0LL) <= kAgentCount.maximum;
-}
 
 // A visitor has text(s), number(n, range) and flag(b); it receives references into `state`, so the same
 // walk serves a const state (writer, checker) and a mutable one (loader). State is CampaignState

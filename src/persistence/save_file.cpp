@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <numeric>
 #include <optional>
 #include <utility>
 
@@ -201,15 +202,29 @@ struct SavedFactions {
   std::array<FactionRecord, kFactionCount> spielerliste;
 };
 
-// Values that are only wrong together: a faction's agents must add up to what one entry may hold.
+// The most agents a faction can hold in all as the campaign goes on from the file: what it holds,
+// except that the rebels' home service is set anew every round and may drift up to a fixed number.
+long long reachableAgentTotal(const FactionRecord& record, int faction) {
+  long long total = std::accumulate(record.agents.begin(), record.agents.end(), 0LL);
+  if (faction == kRebelFaction) {
+    total += std::max(0, kMostRebelHomeAgentsAfterDrift - record.agents[kRebelFaction]);
+  }
+  return total;
+}
+
+// Values that are only wrong together: moving agents keeps a faction's total but can gather it into
+// one entry, so the total must fit where one entry may go; recruiting never takes it further.
 ReadResult checkFactionsTogether(std::string_view factionBlock) {
   SavedFactions factions;
   LineLoader loader{LineCursor(factionBlock)};
   walkFactionBlock(factions, loader);
   for (int faction = 0; faction < kFactionCount; ++faction) {
-    if (!agentTotalFitsOneEntry(factions.spielerliste[faction])) {
+    if (reachableAgentTotal(factions.spielerliste[faction], faction) > kAgentCount.maximum) {
       return ReadResult{false, kLocationBlockLines + faction * kLinesPerFaction + 1,
-                        "agents of one faction adding up to at most " + std::to_string(kMaxAgents)};
+                        faction == kRebelFaction
+                            ? "rebel agents adding up to at most " + std::to_string(kMaxAgents) + " with " +
+                                  std::to_string(kMostRebelHomeAgentsAfterDrift) + " or more at home"
+                            : "agents of one faction adding up to at most " + std::to_string(kMaxAgents)};
     }
   }
   return {};
@@ -239,14 +254,18 @@ std::string writeSaveFile(const CampaignState& state, std::string_view lineEnd) 
   return std::move(writer).finish();
 }
 
-ReadResult readSaveFile(std::string_view content, CampaignState& state) {
+ReadResult checkSaveFile(std::string_view content, const CampaignState& layout) {
   if (ReadResult count = checkLineCount(content); !count) return count;
-  // The checker walks the live state only for the shape of the file; it changes nothing.
   LineChecker checker{LineCursor(content), {}, {}, {}};
-  walkSaveFields(std::as_const(state), checker);
+  walkSaveFields(layout, checker);
   if (!checker.result) return checker.result;
   if (ReadResult together = checkFactionsTogether(checker.factionBlock); !together) return together;
-  if (ReadResult together = checkScalarsTogether(checker.scalarBlock); !together) return together;
+  return checkScalarsTogether(checker.scalarBlock);
+}
+
+ReadResult readSaveFile(std::string_view content, CampaignState& state) {
+  // The check walks the live state only for the shape of the file; it changes nothing.
+  if (ReadResult check = checkSaveFile(content, state); !check) return check;
   LineLoader loader{LineCursor(content)};
   walkSaveFields(state, loader);
   return {};

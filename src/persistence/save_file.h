@@ -22,6 +22,10 @@ struct ReadResult {
   explicit operator bool() const { return ok; }
 };
 
+// Whether readSaveFile would take the file, checked exactly as it checks before it changes anything.
+// `layout` lends the check the shape of the tables (any state will do); none of its values is read.
+ReadResult checkSaveFile(std::string_view content, const CampaignState& layout);
+
 // Replaces every saved field of `state` with the file's values. Lines may end in "\n" or "\r\n";
 // the last line end may be missing. The whole file is checked first: on failure `state` is left
 // exactly as it was.

@@ -41,7 +41,7 @@ void driftRebelAgents(Game& game) {
 
 void calculateRound(Game& game) {
   CampaignState& state = game.state;
-  state.spielerliste[kRebelFaction].agents[kRebelFaction] = 5;
+  state.spielerliste[kRebelFaction].agents[kRebelFaction] = kRebelHomeAgentsAtRoundStart;
   clearBattleRecords(state);
   if (state.loadRequested) state.runde = 2;
   if (state.runde <= 1 || state.runde >= state.endrunde) return;

@@ -18,6 +18,13 @@ inline constexpr int kInboxSize = 100;        // messages per player
 inline constexpr int kMaxMainPlanets = 50;    // setup list of main planets per faction
 inline constexpr int kMaxOutposts = 100;      // setup list of outposts per faction
 inline constexpr int kMaxAgents = 1'000'000;  // agents of one faction in all, so espionage ends promptly
+// The rebels' home-service agents are set to the first number at the start of every round
+// calculation; the drift that follows raises them to the second at most.
+inline constexpr int kRebelHomeAgentsAtRoundStart = 5;
+inline constexpr int kMostRebelHomeAgentsAfterDrift = 9;
+// The last round a campaign plays, whatever its round limit (up to 2,147,483,647 may be chosen):
+// a save holds at most this round, so every round computed from it stays far from the 32-bit limit.
+inline constexpr int kMaxRound = 1'000'000'000;
 // The game raises a fortification to 3 at most; older files may hold more, but never above this,
 // so a save written after a finished fortification still loads.
 inline constexpr int kMaxFortificationLevel = 1000;
