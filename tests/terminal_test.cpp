@@ -1,15 +1,22 @@
-// The real console on a pseudo-terminal: the key mode survives the shell taking the terminal.
+// The real console on a pseudo-terminal: the key mode survives the shell taking the terminal, and
+// nothing typed ahead answers a later question.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 #include <thread>
 
 #include "console/terminal_console.h"
+#include "flow/round_loop.h"
+#include "test_game.h"
 
 namespace vaskorath {
 namespace {
@@ -24,7 +31,43 @@ struct PseudoTerminal {
   }
   ~PseudoTerminal() {
     if (program >= 0) ::close(program);
+    hangUp();
+  }
+
+  // Ends the program's input: a read that still waits returns, and the game ends as at Ctrl-D.
+  void hangUp() {
     if (controller >= 0) ::close(controller);
+    controller = -1;
+  }
+
+  // Reads what the program shows until `text` appears behind what was awaited before (up to five
+  // seconds).
+  bool awaitOutput(std::string_view text) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    for (;;) {
+      const auto found = output.find(text, awaited);
+      if (found != std::string::npos) {
+        awaited = found + text.size();
+        return true;
+      }
+      if (std::chrono::steady_clock::now() > deadline) return false;
+      pollfd readable{controller, POLLIN, 0};
+      char chunk[4096];
+      if (::poll(&readable, 1, 10) <= 0) continue;
+      const ssize_t count = ::read(controller, chunk, sizeof chunk);
+      if (count > 0) output.append(chunk, static_cast<std::size_t>(count));
+    }
+  }
+
+  void type(std::string_view text) const {
+    EXPECT_EQ(::write(controller, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+  }
+
+  // Presses the key once the screen shows `screen` and the program waits for a key.
+  bool pressKeyOn(std::string_view screen, char key) {
+    if (!awaitOutput(screen) || !waitForKeyMode(true)) return false;
+    type(std::string_view(&key, 1));
+    return true;
   }
 
   bool keyMode() const {
@@ -44,6 +87,8 @@ struct PseudoTerminal {
 
   int controller = -1;
   int program = -1;
+  std::string output;
+  std::size_t awaited = 0;
 };
 
 TEST(TerminalConsole, TakesTheKeyModeBackWhenContinuedAfterTheShellHadTheTerminal) {
@@ -72,6 +117,55 @@ TEST(TerminalConsole, TakesTheKeyModeBackWhenContinuedAfterTheShellHadTheTermina
   }
   ::kill(::getpid(), SIGCONT);  // after the console has ended, continuing changes nothing
   EXPECT_FALSE(terminal.keyMode());
+}
+
+TEST(TerminalConsole, WordsTypedAheadInOneTurnNeverAnswerAQuestionAfterTheHandOver) {
+  PseudoTerminal terminal;
+  ASSERT_GE(terminal.program, 0);
+  testing::TestGame test;
+  test.addPlayer(0, "Anna");
+  test.addPlayer(1, "Bert");
+  test.state->endrunde = 2;  // the turns of round 1 only
+  const auto annaAgents = test.state->spielerliste[0].agents;
+  const auto bertAgents = test.state->spielerliste[1].agents;
+  {
+    TerminalConsole console(terminal.program, terminal.program);
+    Game game{*test.state, console, test.files, test.random};
+    std::atomic<bool> finished = false;
+    std::thread turns([&] {
+      try {
+        runCampaign(game);
+      } catch (const InputEnded&) {
+      }
+      finished = true;
+    });
+    constexpr std::string_view kMenu = "Auswahl (1-9):";
+    constexpr std::string_view kSpyPrompt = "Was willst du tun (Nummer - Abbruch mit 0)?: ";
+    // Anna leaves the spy menu with "0 1 1" and types one more line before her turn ends: in the
+    // program's buffer the "1 1" would recruit Bert an agent with his credits, typed ahead a key.
+    EXPECT_TRUE(terminal.pressKeyOn("Runde 1          Anna", 'x'));
+    EXPECT_TRUE(terminal.pressKeyOn(kMenu, '5'));
+    EXPECT_TRUE(terminal.awaitOutput(kSpyPrompt));
+    terminal.type("0 1 1\n1 1\n");  // one line is read at a time, so the second waits in the terminal
+    EXPECT_TRUE(terminal.pressKeyOn(kMenu, '9'));
+    EXPECT_TRUE(terminal.pressKeyOn("Runde 1          Bert", 'x'));
+    EXPECT_TRUE(terminal.pressKeyOn(kMenu, '5'));
+    EXPECT_TRUE(terminal.awaitOutput(kSpyPrompt));
+    terminal.type("0\n");
+    EXPECT_TRUE(terminal.pressKeyOn(kMenu, '9'));
+    // A game that still waits for input (after a failure above) ends when the terminal goes.
+    for (int attempt = 0; attempt < 500 && !finished; ++attempt) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    terminal.hangUp();
+    turns.join();
+  }
+  EXPECT_EQ(test.state->runde, 2);  // both turns ended with 9
+  EXPECT_EQ(test.state->spielerliste[0].agents, annaAgents);
+  EXPECT_EQ(test.state->spielerliste[1].agents, bertAgents);
+  EXPECT_EQ(test.state->spielerliste[1].credits, 1000);
+  // The screens are still cleared with their scroll-back.
+  EXPECT_NE(terminal.output.find("\x1b[H\x1b[2J\x1b[3J"), std::string::npos);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ class WindowsConsole : public SystemConsole {
   void writeOut(std::string_view text) override;
 
  private:
+  int inputFd_;
   int outputFd_;
   bool screenControl_;
   bool virtualTerminal_ = false;  // the output understands escape sequences (Windows Terminal)
