@@ -365,25 +365,17 @@ TEST(Setup, TakenAndReservedNamesAreRefused) {
 TEST(Setup, TypedNamesHaveAtMostFortyCharactersAndNoControlCharacters) {
   const std::string forty(40, 'T');
   TestGame test("2" + playerInput(std::string(41, 'A') + "\nAn\x1b[2Jna\x07", 'k', {{"X" + forty + "\n" + forty, "1"}}) +
-                playerInput("Bert", 'b', {{"Gaia", "2"}}) + rebelInput({}, {{std::string(41, 'R') + "\nRiff", "3"}}) +
-                "2\n");
+                playerInput("Bert", 'b', {{"Gaia", "2"}}) + rebelInput() + "2\n");
   runNewCampaignSetup(test.game);
-  const CampaignState& state = *test.state;
-  EXPECT_EQ(state.spielerliste[0].playerName, "An[2Jna");
-  EXPECT_EQ(state.planetenliste[0].name, forty + " (Heimatplanet)");
-  EXPECT_EQ(state.planetenliste[2].name, "Riff");
-
+  EXPECT_EQ(test.state->spielerliste[0].playerName, "An[2Jna");
+  EXPECT_EQ(test.state->planetenliste[0].name, forty + " (Heimatplanet)");
   const std::string& out = test.console.output();
   const std::string tooLong = "Bitte hoechstens 40 Zeichen eingeben.\n";
-  const std::string name1 = "Spieler 1, wie lautet dein Name?: ";
-  EXPECT_NE(out.find(name1 + tooLong + name1 + "Welche Rasse"), std::string::npos);
+  const std::string name = "Spieler 1, wie lautet dein Name?: ";
+  EXPECT_NE(out.find(name + tooLong + name + "Welche Rasse"), std::string::npos);
   const std::string home = "Wie lautet der Name von Hauptplanet Nummer 1 (dein Heimatplanet)?: ";
   EXPECT_NE(out.find(home + tooLong + home + "Wie lauten die Koordinaten von Hauptplanet " + forty + " "),
             std::string::npos);
-  const std::string outpost = "Wie lautet der Name von Aussenposten Nummer 1?: ";
-  EXPECT_NE(out.find(outpost + tooLong + outpost + "Wie lauten die Koordinaten von Aussenposten Riff"),
-            std::string::npos);
-  EXPECT_EQ(countOccurrences(out, tooLong), 3);
 }
 
 TEST(Setup, NoMoreThanAHundredLocationsCanBeTypedInAll) {
