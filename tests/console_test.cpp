@@ -141,14 +141,26 @@ TEST(ScriptModeInput, WholeLineAfterAKeyAndWithCarriageReturns) {
   });
 }
 
-// On Windows a text-mode read would end the input at 0x1A (Ctrl-Z) and drop the carriage return.
+// On Windows a text-mode read would end the input at 0x1A (Ctrl-Z).
 TEST(ScriptModeInput, EveryByteIsInputAsItIs) {
   forBothConsoles("a\x1a b\nZeile\r mit\r\r\n", [](Console& console, auto) {
     EXPECT_EQ(console.readKey(), 'a');
     EXPECT_EQ(console.readKey(), '\x1a');
     EXPECT_EQ(console.readWord(), "b");
-    EXPECT_EQ(console.readLine(), "Zeile\r mit\r");  // only the carriage return of the line end goes
+    EXPECT_EQ(console.readLine(), "Zeile mit");  // a typed text keeps no control character
   });
+}
+
+// Escape sequences in names and messages could clear, retitle or hide another player's terminal.
+TEST(ScriptModeInput, TypedTextsLeaveOutControlCharactersAndScreensShowThemAsQuestionMarks) {
+  forBothConsoles("\x1b \x07\x7f An\x1b[2Jna\x7f 7\nHallo\x1b]0;Titel\x07 Welt\x01\r\n",
+                  [](Console& console, auto output) {
+                    EXPECT_EQ(console.readWord(), "An[2Jna");  // a token of nothing else is none
+                    EXPECT_EQ(console.readNumber(), 7);
+                    EXPECT_EQ(console.readLine(), "Hallo]0;Titel Welt");
+                    console.print("Von Be\x1b[8mrt\x07:\tHallo\r\x7f\n");
+                    EXPECT_EQ(output(), "Von Be?[8mrt?:?Hallo??\n");
+                  });
 }
 
 TEST(ScriptModeInput, EndOfInputEndsEveryKindOfRead) {

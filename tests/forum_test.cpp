@@ -52,6 +52,18 @@ TEST(Forum, MainMenuEntryEightOpensTheForumAndZeroGoesBack) {
   EXPECT_NE(test.console.output().find("Auswahl (1-9):" + kMenu + "Runde 2          Anna"), std::string::npos);
 }
 
+TEST(ForumMessages, AMessageEndsAfterFiveHundredCharactersWithANote) {
+  TestGame test("1\nBert\n" + std::string(500, 'x') + "\n1\nBert\n" + std::string(501, 'y') + "\n0\n");
+  test.addPlayer(0, "Anna");
+  test.addPlayer(1, "Bert");
+  runForum(test.game, 0);
+  EXPECT_EQ(test.state->spielernachrichten[1][0], "  Von Anna: " + std::string(500, 'x'));
+  EXPECT_EQ(test.state->spielernachrichten[1][1], "  Von Anna: " + std::string(500, 'y'));
+  const std::string cut = "\n\nDie Nachricht wurde nach 500 Zeichen gekuerzt.\nDanke, die Nachricht wurde versendet!\n\n";
+  EXPECT_TRUE(test.console.output().ends_with(cut + kPause + kMenu));
+  EXPECT_EQ(countOccurrences(test.console.output(), "gekuerzt"), 1);
+}
+
 TEST(ForumMessages, TheRebelsAndNamesOfAnotherCaseAreNoRecipients) {
   for (const std::string name : {"Rebellen", "anna"}) {
     TestGame test("1\n" + name + "\n0\n");

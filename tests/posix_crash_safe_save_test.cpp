@@ -15,8 +15,11 @@
 #include <thread>
 #include <vector>
 
+#include "console/platform.h"
 #include "console/posix_file_operations.h"
 #include "console/posix_file_system.h"
+#include "persistence/load_dialogue.h"
+#include "persistence/save_dialogue.h"
 #include "persistence/save_file.h"
 #include "program_runner.h"
 #include "save_test_support.h"
@@ -231,6 +234,49 @@ TEST(CrashSafeSave, AFailureAtAnyStepIsReportedInGermanAndKeepsTheOldFile) {
   ASSERT_EQ(failSync.steps().size(), 7u);
   EXPECT_EQ(failSync.steps()[6], WriteStep::kSyncDirectory);
   EXPECT_EQ(directory.read("autosave.txt"), campaigns.after);
+}
+
+TEST(CrashSafeSave, AKillAfterTheOldAutosaveWasKeptLeavesThePlayersToldWhereItIs) {
+  TemporaryDirectory directory;
+  WorkingDirectory inside(directory.path());
+  directory.write("autosave.txt", "die bisherige Kampagne");
+  // Older kept files; the one with the higher number is not the newest.
+  const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  for (const char* name : {"autosave-vorher-1.txt", "autosave-vorher-3.txt"}) {
+    directory.write(name, "aelter");
+    std::filesystem::last_write_time(directory.path() / name, anHourAgo);
+  }
+  // A new campaign's first autosave, stopped at its first write, with the screen in a file.
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const int screen = ::open("bildschirm.log", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const auto console = makeSystemConsole(::open("/dev/null", O_RDONLY | O_CLOEXEC), screen);
+    TestGame test;
+    test.state->keepPreviousAutosave = true;
+    FaultInjection stop(SIZE_MAX, 0, FaultInjection::Action::kStop);
+    PosixFileSystem files(stop);
+    Game game{*test.state, *console, files, test.random};
+    writeAutosave(game);
+    ::_exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kStoppedStatus);
+  EXPECT_FALSE(std::filesystem::exists("autosave.txt"));
+  EXPECT_EQ(directory.read("autosave-vorher-2.txt"), "die bisherige Kampagne");
+  EXPECT_EQ(directory.read("bildschirm.log"),
+            "Hinweis: Der bisherige Spielstand autosave.txt wurde als autosave-vorher-2.txt aufbewahrt.\n\n"
+            "Druecken Sie eine beliebige Taste . . .\n");
+
+  // The next start asks for "autosave" and is told again.
+  TestGame next("autosave\n");
+  PosixFileSystem files;
+  Game game{*next.state, next.console, files, next.random};
+  EXPECT_THROW(runLoadDialogue(game), ProgramExit);
+  EXPECT_EQ(next.console.currentScreen(),
+            "Fehler. Datei konnte nicht geoeffnet werden. Programm neu starten!\n\n"
+            "Hinweis: Der bisherige Spielstand liegt in autosave-vorher-2.txt.\n\n"
+            "Druecken Sie eine beliebige Taste . . .\n");
 }
 
 // Runs `save` in a loop in a child, alternating the two campaigns, kills it with SIGKILL after a

@@ -9,8 +9,10 @@
 #include <string>
 
 #include "console/posix_file_system.h"
+#include "flow/program.h"
 #include "program_runner.h"
 #include "save_test_support.h"
+#include "test_game.h"
 
 namespace vaskorath::testing {
 namespace {
@@ -80,6 +82,37 @@ TEST(PosixFileSystem, ASecondCopyInTheSameDirectoryIsRefusedAndLeavesItsFilesAlo
   EXPECT_EQ(runGame(other.path(), "").err, "Eingabe beendet.\n");
   WorkingDirectory inside(directory.path());
   EXPECT_TRUE(firstCopy.lockWorkingDirectory());
+}
+
+// CI runs this as an unprivileged user; root may read and write every directory.
+TEST(PosixFileSystem, ADirectoryThatCannotBeReadIsLockedAnotherWayAndOneThatCannotBeLockedIsRefused) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may read and write every directory";
+  namespace fs = std::filesystem;
+  TemporaryDirectory directory;
+  fs::permissions(directory.path(), fs::perms::owner_write | fs::perms::owner_exec);  // like 0733
+  {
+    WorkingDirectory inside(directory.path());
+    PosixFileSystem firstCopy;
+    PosixFileSystem secondCopy;
+    EXPECT_TRUE(firstCopy.lockWorkingDirectory());
+    EXPECT_EQ(secondCopy.lockWorkingDirectory().status, DirectoryLock::Status::kHeldByAnotherProgram);
+  }
+
+  // Neither readable nor writable: no way of locking it, so the program does not start.
+  TemporaryDirectory closed;
+  fs::permissions(closed.path(), fs::perms::owner_exec);
+  TestGame test("n\n");
+  PosixFileSystem files;
+  Game game{*test.state, test.console, files, test.random};
+  {
+    WorkingDirectory inside(closed.path());
+    EXPECT_EQ(runProgram(game), 1);
+  }
+  fs::permissions(directory.path(), fs::perms::owner_all);
+  fs::permissions(closed.path(), fs::perms::owner_all);
+  EXPECT_EQ(test.console.output(),
+            "Fehler: Dieses Verzeichnis kann nicht fuer die Kampagne gesperrt werden (keine Schreibberechtigung), "
+            "so koennte ein zweites Programm hier dieselben Spielstaende schreiben. Programm wird beendet.\n");
 }
 
 }  // namespace

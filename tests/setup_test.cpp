@@ -362,6 +362,22 @@ TEST(Setup, TakenAndReservedNamesAreRefused) {
   EXPECT_EQ(countOccurrences(out, "Dieser Name ist bereits vergeben.\n"), 7);
 }
 
+TEST(Setup, TypedNamesHaveAtMostFortyCharactersAndNoControlCharacters) {
+  const std::string forty(40, 'T');
+  TestGame test("2" + playerInput(std::string(41, 'A') + "\nAn\x1b[2Jna\x07", 'k', {{"X" + forty + "\n" + forty, "1"}}) +
+                playerInput("Bert", 'b', {{"Gaia", "2"}}) + rebelInput() + "2\n");
+  runNewCampaignSetup(test.game);
+  EXPECT_EQ(test.state->spielerliste[0].playerName, "An[2Jna");
+  EXPECT_EQ(test.state->planetenliste[0].name, forty + " (Heimatplanet)");
+  const std::string& out = test.console.output();
+  const std::string tooLong = "Bitte hoechstens 40 Zeichen eingeben.\n";
+  const std::string name = "Spieler 1, wie lautet dein Name?: ";
+  EXPECT_NE(out.find(name + tooLong + name + "Welche Rasse"), std::string::npos);
+  const std::string home = "Wie lautet der Name von Hauptplanet Nummer 1 (dein Heimatplanet)?: ";
+  EXPECT_NE(out.find(home + tooLong + home + "Wie lauten die Koordinaten von Hauptplanet " + forty + " "),
+            std::string::npos);
+}
+
 TEST(Setup, NoMoreThanAHundredLocationsCanBeTypedInAll) {
   Places mainPlanets;
   for (int index = 0; index < 50; ++index) mainPlanets.push_back({"H" + std::to_string(index), "1"});

@@ -26,13 +26,15 @@ class Console {
   virtual void pause() = 0;
   // One key press, read without echo; in script mode the next input character that is not white space.
   virtual char readKey() = 0;
-  // One white-space separated word.
+  // One white-space separated word, never empty; control characters typed in it are left out.
+  // Interactive, the first word of a typed line (the rest of the line is discarded).
   virtual std::string readWord() = 0;
-  // One whole 32-bit number; anything else is refused with a message and read again.
+  // One whole 32-bit number, read as a word; anything else is refused with a message and read again.
   virtual int readNumber() = 0;
-  // Discards the rest of the current input line, then reads the next whole line (blanks kept).
+  // Discards the rest of the current input line, then reads the next whole line (blanks kept,
+  // control characters left out).
   virtual std::string readLine() = 0;
-  // Writes text as it is.
+  // Writes text; control characters other than the line end appear as "?".
   virtual void write(std::string_view text) = 0;
   // The columns the text takes on this console's screen; the UTF-8 rule unless the platform's
   // console shows text otherwise. Every column that is filled up to a width counts with it.

@@ -21,6 +21,19 @@ struct WriteResult {
   explicit operator bool() const { return ok; }
 };
 
+// What claiming the working directory gave.
+struct DirectoryLock {
+  enum class Status {
+    kHeld,                  // this program holds the directory until it ends
+    kHeldByAnotherProgram,  // another copy plays here
+    kImpossible,            // no way of locking works here; reason says why
+  };
+  Status status = Status::kHeld;
+  std::string reason;  // German reason when kImpossible
+
+  explicit operator bool() const { return status == Status::kHeld; }
+};
+
 // What reading a whole file gave.
 struct FileContent {
   enum class Status {
@@ -49,9 +62,9 @@ class FileSystem {
   virtual WriteResult writeFileAtomically(const std::string& name, std::string_view content) = 0;
   // Removes temporary files that an interrupted save left behind.
   virtual void removeStaleTemporaries() = 0;
-  // Claims the working directory for this program until it ends; false when another program
-  // holds it (two copies would overwrite each other's saves).
-  virtual bool lockWorkingDirectory() = 0;
+  // Claims the working directory for this program until it ends (two copies would overwrite each
+  // other's saves). Never reports a directory as held that another copy could claim as well.
+  virtual DirectoryLock lockWorkingDirectory() = 0;
   // True when a regular file of this name exists.
   virtual bool exists(const std::string& name) = 0;
   // True when anything at all (a file, a directory, a link) bears this name.

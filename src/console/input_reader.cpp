@@ -1,9 +1,11 @@
-// Token rules shared by the scripted console and the real console.
+// Token and line rules shared by the scripted console and the real console.
 #include "console/input_reader.h"
 
 #include <cctype>
 #include <charconv>
 #include <utility>
+
+#include "console/control_characters.h"
 
 namespace vaskorath {
 
@@ -44,37 +46,48 @@ std::optional<char> InputReader::nextKey() {
 
 std::optional<std::string> InputReader::nextWord() {
   auto c = peek();
-  while (c && isBlank(*c)) {
+  while (c && (isBlank(*c) || isControlCharacter(*c))) {
     advance();
     c = peek();
   }
   if (!c) return std::nullopt;
   std::string word;
   while (c && !isBlank(*c)) {
-    word += *c;
+    if (!isControlCharacter(*c)) word += *c;
     advance();
     c = peek();
   }
   return word;
 }
 
+std::optional<std::string> InputReader::nextWordOfLine() {
+  auto word = nextWord();
+  if (word) skipRestOfLine();
+  return word;
+}
+
+void InputReader::skipRestOfLine() {
+  // Checked before peeking: at a line start nothing may wait for more input.
+  while (!atLineStart_ && peek()) advance();
+}
+
 std::optional<std::string> InputReader::nextLine() {
-  if (!atLineStart_) {
-    for (auto c = peek(); c; c = peek()) {
-      advance();
-      if (*c == '\n') break;
-    }
-  }
+  skipRestOfLine();
   auto c = peek();
   if (!c) return std::nullopt;
   std::string line;
   for (; c; c = peek()) {
     advance();
     if (*c == '\n') break;
-    line += *c;
+    if (!isControlCharacter(*c)) line += *c;  // the carriage return of a "\r\n" line end too
   }
-  if (!line.empty() && line.back() == '\r') line.pop_back();
   return line;
+}
+
+void InputReader::discardBuffered() {
+  buffer_.clear();
+  position_ = 0;
+  atLineStart_ = true;
 }
 
 std::optional<int> parseWholeNumber(std::string_view token) {

@@ -1,4 +1,5 @@
-// Script-mode input rules over any byte source: keys, words, numbers and whole lines.
+// Input rules over any byte source: keys, words, numbers and whole lines. Typed texts leave out
+// control characters.
 #pragma once
 
 #include <cstddef>
@@ -18,15 +19,21 @@ class InputReader {
 
   // Next character that is not white space; nullopt at the end of input.
   std::optional<char> nextKey();
-  // Next white-space separated token; nullopt at the end of input.
+  // Next white-space separated token without its control characters (a token of nothing else
+  // counts as none); nullopt at the end of input.
   std::optional<std::string> nextWord();
-  // Discards the rest of the current line, then returns the next line without its line end
-  // (and without a trailing carriage return); nullopt when no line is left.
+  // The next token as nextWord, and the rest of its line is discarded.
+  std::optional<std::string> nextWordOfLine();
+  // Discards the rest of the current line, then returns the next line without its line end and
+  // without control characters; nullopt when no line is left.
   std::optional<std::string> nextLine();
+  // Forgets what the source gave but no read has taken yet.
+  void discardBuffered();
 
  private:
   std::optional<char> peek();
   void advance();
+  void skipRestOfLine();
 
   Source source_;
   std::string buffer_;

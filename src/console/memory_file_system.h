@@ -15,7 +15,7 @@ class MemoryFileSystem : public FileSystem {
   FileContent readFile(const std::string& name) override;
   WriteResult writeFileAtomically(const std::string& name, std::string_view content) override;
   void removeStaleTemporaries() override {}
-  bool lockWorkingDirectory() override { return !lockedByAnotherProgram; }
+  DirectoryLock lockWorkingDirectory() override { return lock; }
   bool exists(const std::string& name) override { return files.contains(name); }
   bool nameInUse(const std::string& name) override {
     return files.contains(name) || unsuitableFiles.contains(name);
@@ -31,7 +31,7 @@ class MemoryFileSystem : public FileSystem {
   // When not empty, every write fails with this reason and changes nothing.
   std::string writeFailureReason;
   bool viewerAvailable = true;
-  bool lockedByAnotherProgram = false;
+  DirectoryLock lock;  // what claiming the directory gives
   std::vector<std::string> openedInViewer;
   std::string textLineEnd = "\n";  // "\r\n" stands in for a Windows system
 };

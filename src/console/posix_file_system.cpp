@@ -25,6 +25,9 @@ namespace fs = std::filesystem;
 
 // Temporary save files start with this and never end in ".txt", so no list shows them.
 constexpr std::string_view kTemporaryPrefix = ".vaskorath-tmp-";
+// Locked when the directory may be written. It stays behind when the program ends: removing it
+// could let a third copy lock a new file while a second still waits on the old one.
+constexpr const char* kLockFileName = ".vaskorath-lock";
 
 std::string reasonFor(int error) {
   switch (error) {
@@ -97,6 +100,21 @@ FileContent readRegularFile(int fd) {
   }
 }
 
+// One way of claiming the directory: an exclusive flock on a file just opened.
+struct LockAttempt {
+  int fd = -1;  // holds the lock when it was taken
+  bool heldElsewhere = false;
+  int error = 0;  // why the file could not be opened or locked
+};
+
+LockAttempt lockOpenedFile(int fd) {
+  if (fd < 0) return {-1, false, errno};
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return {fd, false, 0};
+  const int error = errno;
+  ::close(fd);
+  return {-1, error == EWOULDBLOCK, error};
+}
+
 void reapFinishedViewers() {
   int status = 0;
   while (::waitpid(-1, &status, WNOHANG) > 0) {
@@ -110,7 +128,9 @@ PosixFileSystem::PosixFileSystem(FileOperations& operations) : operations_(opera
 }
 
 PosixFileSystem::~PosixFileSystem() {
-  if (lockFd_ >= 0) ::close(lockFd_);
+  for (int fd : {directoryLockFd_, fileLockFd_}) {
+    if (fd >= 0) ::close(fd);
+  }
 }
 
 std::vector<SaveFileInfo> PosixFileSystem::listSaveFiles() {
@@ -174,18 +194,27 @@ void PosixFileSystem::removeStaleTemporaries() {
   }
 }
 
-bool PosixFileSystem::lockWorkingDirectory() {
-  if (lockFd_ >= 0) return true;
-  // A lock on the directory itself leaves no file behind; it ends with the process.
-  const int fd = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return true;  // nothing to lock against; the saves will report their own errors
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    const bool heldElsewhere = errno == EWOULDBLOCK;
-    ::close(fd);
-    return !heldElsewhere;
+DirectoryLock PosixFileSystem::lockWorkingDirectory() {
+  if (directoryLockFd_ >= 0 || fileLockFd_ >= 0) return {};
+  // The directory itself needs read permission, the lock file write permission (or an earlier
+  // run's file). Both are taken where they work, so a copy started after the permissions changed
+  // still finds this one.
+  const LockAttempt onDirectory = lockOpenedFile(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  // O_NONBLOCK: a named pipe in its place must not keep the program waiting.
+  const LockAttempt onFile =
+      lockOpenedFile(::open(kLockFileName, O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
+  if (onDirectory.heldElsewhere || onFile.heldElsewhere) {
+    for (int fd : {onDirectory.fd, onFile.fd}) {
+      if (fd >= 0) ::close(fd);
+    }
+    return {DirectoryLock::Status::kHeldByAnotherProgram, {}};
   }
-  lockFd_ = fd;
-  return true;
+  if (onDirectory.fd < 0 && onFile.fd < 0) {
+    return {DirectoryLock::Status::kImpossible, reasonFor(onFile.error)};
+  }
+  directoryLockFd_ = onDirectory.fd;
+  fileLockFd_ = onFile.fd;
+  return {};
 }
 
 bool PosixFileSystem::exists(const std::string& name) {

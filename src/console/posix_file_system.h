@@ -19,7 +19,7 @@ class PosixFileSystem : public FileSystem {
   FileContent readFile(const std::string& name) override;
   WriteResult writeFileAtomically(const std::string& name, std::string_view content) override;
   void removeStaleTemporaries() override;
-  bool lockWorkingDirectory() override;
+  DirectoryLock lockWorkingDirectory() override;
   bool exists(const std::string& name) override;
   bool nameInUse(const std::string& name) override;
   WriteResult renameFile(const std::string& from, const std::string& to) override;
@@ -29,7 +29,10 @@ class PosixFileSystem : public FileSystem {
 
  private:
   FileOperations& operations_;
-  int lockFd_ = -1;  // the working directory, held with flock while the program runs
+  // The working directory and its lock file, each held with flock while the program runs (-1: not
+  // held that way).
+  int directoryLockFd_ = -1;
+  int fileLockFd_ = -1;
 };
 
 }  // namespace vaskorath

@@ -5,7 +5,12 @@
 
 namespace vaskorath {
 
-ReaderConsole::ReaderConsole(InputReader::Source source) : reader_(std::move(source)) {}
+ReaderConsole::ReaderConsole(InputReader::Source source, bool oneAnswerPerLine)
+    : reader_(std::move(source)), oneAnswerPerLine_(oneAnswerPerLine) {}
+
+std::optional<std::string> ReaderConsole::nextWord() {
+  return oneAnswerPerLine_ ? reader_.nextWordOfLine() : reader_.nextWord();
+}
 
 char ReaderConsole::readKey() {
   beforeRead();
@@ -15,14 +20,14 @@ char ReaderConsole::readKey() {
 
 std::string ReaderConsole::readWord() {
   beforeRead();
-  if (auto word = reader_.nextWord()) return std::move(*word);
+  if (auto word = nextWord()) return std::move(*word);
   throw InputEnded();
 }
 
 int ReaderConsole::readNumber() {
   for (;;) {
     beforeRead();
-    auto word = reader_.nextWord();
+    auto word = nextWord();
     if (!word) throw InputEnded();
     if (auto number = parseWholeNumber(*word)) return *number;
     write(kInvalidNumberPrompt);

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <utility>
 
+#include "console/control_characters.h"
+
 namespace vaskorath {
 
 ScriptedConsole::ScriptedConsole(std::string input)
@@ -27,7 +29,7 @@ void ScriptedConsole::pause() {
   output_ += '\n';
 }
 
-void ScriptedConsole::write(std::string_view text) { output_ += text; }
+void ScriptedConsole::write(std::string_view text) { appendPrintable(output_, text); }
 
 std::string_view ScriptedConsole::currentScreen() const {
   return std::string_view(output_).substr(std::min(screenStart_, output_.size()));

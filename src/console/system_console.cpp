@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "console/control_characters.h"
+
 namespace vaskorath {
 
 namespace {
@@ -10,21 +12,28 @@ constexpr std::size_t kFlushThreshold = 64 * 1024;
 }  // namespace
 
 SystemConsole::SystemConsole(InputReader::Source source, bool interactive)
-    : ReaderConsole(std::move(source)), interactive_(interactive) {}
+    : ReaderConsole(std::move(source), interactive), interactive_(interactive) {}
 
 void SystemConsole::pause() {
   write(kPausePrompt);
-  if (interactive_) readRawKey();
+  if (interactive_) readFreshKey();
   write("\n");
+  flush();
 }
 
 char SystemConsole::readKey() {
   if (!interactive_) return ReaderConsole::readKey();
+  return readFreshKey();
+}
+
+char SystemConsole::readFreshKey() {
+  // Words typed ahead, in one player's turn perhaps, must not answer anything after this key.
+  discardBufferedInput();
   return readRawKey();
 }
 
 void SystemConsole::write(std::string_view text) {
-  pending_ += text;
+  appendPrintable(pending_, text);
   if (pending_.size() >= kFlushThreshold) flush();
 }
 

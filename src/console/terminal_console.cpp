@@ -137,7 +137,7 @@ TerminalConsole::~TerminalConsole() {
 }
 
 void TerminalConsole::clearScreen() {
-  if (screenControl_) write(kClearScreen);
+  if (screenControl_) writeScreenControl(kClearScreen);
 }
 
 void TerminalConsole::writeOut(std::string_view text) { writeAll(outputFd_, text); }
@@ -150,6 +150,8 @@ char TerminalConsole::readRawKey() {
   raw.c_cc[VTIME] = 0;
   restore.raw = raw;
   restore.readingKey = 1;
+  // Lines typed ahead wait in the terminal; dropped, so nothing typed before this question answers it.
+  tcflush(inputFd_, TCIFLUSH);
   tcsetattr(inputFd_, TCSANOW, &raw);
   char key = 0;
   const std::size_t count = readFromFd(inputFd_, &key, 1);

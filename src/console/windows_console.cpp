@@ -78,6 +78,7 @@ WindowsConsole::WindowsConsole(int inputFd, int outputFd)
     : SystemConsole([inputFd](char* buffer,
                               std::size_t capacity) { return readInput(inputFd, buffer, capacity); },
                     isConsole(handleOf(inputFd))),
+      inputFd_(inputFd),
       outputFd_(outputFd),
       screenControl_(isConsole(handleOf(outputFd))) {
   if (!interactive()) {
@@ -143,6 +144,9 @@ std::size_t WindowsConsole::textWidth(std::string_view text) const {
 
 char WindowsConsole::readRawKey() {
   flush();
+  // Lines and keys typed ahead wait in the console; dropped, so nothing typed before this question
+  // answers it.
+  FlushConsoleInputBuffer(handleOf(inputFd_));
   const int key = _getch();
   // Arrow and function keys send a second code; neither it nor other keys typed ahead may answer
   // the next question.

@@ -29,6 +29,7 @@ class WindowsConsole : public SystemConsole {
   void writeOut(std::string_view text) override;
 
  private:
+  int inputFd_;
   int outputFd_;
   bool screenControl_;
   unsigned outputCodePage_ = 0;  // of the console window the output goes to

@@ -298,17 +298,19 @@ void WindowsFileSystem::removeStaleTemporaries() {
   });
 }
 
-bool WindowsFileSystem::lockWorkingDirectory() {
-  if (lockHandle_ != nullptr) return true;
+DirectoryLock WindowsFileSystem::lockWorkingDirectory() {
+  if (lockHandle_ != nullptr) return {};
   // No sharing at all: a second program cannot open the file while this one runs.
   const HANDLE file = CreateFileW(kLockFileName, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                   FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
-    // Without a lock file (a read-only directory) nothing is locked; the saves report their errors.
-    return GetLastError() != ERROR_SHARING_VIOLATION;
+    const DWORD error = GetLastError();
+    if (error == ERROR_SHARING_VIOLATION) return {DirectoryLock::Status::kHeldByAnotherProgram, {}};
+    // Without the lock file (no permission to write here) nothing would keep a second copy out.
+    return {DirectoryLock::Status::kImpossible, reasonFor(error)};
   }
   lockHandle_ = file;
-  return true;
+  return {};
 }
 
 bool WindowsFileSystem::exists(const std::string& name) {

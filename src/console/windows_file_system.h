@@ -22,8 +22,9 @@ class WindowsFileSystem : public FileSystem {
   // that another program holds open is tried again for about two seconds.
   WriteResult writeFileAtomically(const std::string& name, std::string_view content) override;
   void removeStaleTemporaries() override;
-  // Holds a lock file that nobody else may open; the system deletes it when the program ends.
-  bool lockWorkingDirectory() override;
+  // Holds a lock file that nobody else may open; the system deletes it when the program ends. A
+  // directory where it cannot be created cannot be locked.
+  DirectoryLock lockWorkingDirectory() override;
   bool exists(const std::string& name) override;
   bool nameInUse(const std::string& name) override;
   WriteResult renameFile(const std::string& from, const std::string& to) override;

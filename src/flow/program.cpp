@@ -27,8 +27,16 @@ void showCampaignEnd(Console& console) {
 }  // namespace
 
 int runProgram(Game& game) {
-  if (!game.files.lockWorkingDirectory()) {
+  const DirectoryLock lock = game.files.lockWorkingDirectory();
+  if (lock.status == DirectoryLock::Status::kHeldByAnotherProgram) {
     game.console.write("Fehler: In diesem Verzeichnis laeuft bereits eine Kampagne. Programm wird beendet.\n");
+    return 1;
+  }
+  if (lock.status == DirectoryLock::Status::kImpossible) {
+    // Unlocked, a second copy could play beside this one and overwrite its saves.
+    game.console.print("Fehler: Dieses Verzeichnis kann nicht fuer die Kampagne gesperrt werden (", lock.reason,
+                       "), so koennte ein zweites Programm hier dieselben Spielstaende schreiben. "
+                       "Programm wird beendet.\n");
     return 1;
   }
   // Only the copy that holds the directory may clear away what an interrupted save left.

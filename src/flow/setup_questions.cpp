@@ -10,6 +10,8 @@ namespace vaskorath {
 namespace {
 
 constexpr int kHighestCoordinate = 9999;
+// Names are shown on many screens, some on every key of a menu; a typed one has this many bytes at most.
+constexpr std::size_t kMaxNameLength = 40;
 
 std::string_view withoutHomePlanetSuffix(std::string_view name) {
   if (name.ends_with(kHomePlanetSuffix)) name.remove_suffix(kHomePlanetSuffix.size());
@@ -27,6 +29,15 @@ std::string freePlacesMessage(int places) {
   if (places == 0) return "Es ist kein Platz fuer Planeten und Aussenposten mehr frei.";
   if (places == 1) return "Es ist nur noch 1 Platz fuer Planeten und Aussenposten frei.";
   return "Es sind nur noch " + std::to_string(places) + " Plaetze fuer Planeten und Aussenposten frei.";
+}
+
+// Reads a name (after the prompt is shown) until it is short enough.
+std::string readName(Console& console, std::string_view prompt) {
+  for (;;) {
+    std::string name = console.readWord();
+    if (name.size() <= kMaxNameLength) return name;
+    refuseTypedAnswer(console, "Bitte hoechstens 40 Zeichen eingeben.", prompt);
+  }
 }
 
 }  // namespace
@@ -87,7 +98,7 @@ int askCoordinates(Console& console, std::string_view prompt) {
 std::string askLocationName(Console& console, std::string_view prompt, LocationLedger& ledger) {
   console.write(prompt);
   for (;;) {
-    std::string name = console.readWord();
+    std::string name = readName(console, prompt);
     if (!ledger.isNameTaken(name)) {
       ledger.addName(name);
       return name;
@@ -100,7 +111,7 @@ std::string askLocationName(Console& console, std::string_view prompt, LocationL
 std::string askPlayerName(Console& console, std::string_view prompt, const CampaignState& state, int player) {
   console.write(prompt);
   for (;;) {
-    std::string name = console.readWord();
+    std::string name = readName(console, prompt);
     bool taken = false;
     for (int other = 0; other < kMaxPlayers; ++other) {
       if (other != player && state.spielerliste[other].playerName == name) taken = true;

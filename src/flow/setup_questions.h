@@ -50,12 +50,12 @@ int askCount(Console& console, std::string_view prompt, const CountLimits& limit
 // Shows the prompt and reads a map coordinate from 0 to 9999.
 int askCoordinates(Console& console, std::string_view prompt);
 
-// Shows the prompt and reads a location name that no earlier location has; the name is
-// remembered in the ledger.
+// Shows the prompt and reads a location name of at most 40 characters that no earlier location
+// has; the name is remembered in the ledger.
 std::string askLocationName(Console& console, std::string_view prompt, LocationLedger& ledger);
 
-// Shows the prompt and reads a player name for `player` that no other player has and that
-// is neither "Rebellen" nor "0".
+// Shows the prompt and reads a player name of at most 40 characters for `player` that no other
+// player has and that is neither "Rebellen" nor "0".
 std::string askPlayerName(Console& console, std::string_view prompt, const CampaignState& state, int player);
 
 // Shows the prompt and reads a whole number of at least 1.

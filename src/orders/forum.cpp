@@ -15,6 +15,9 @@ namespace vaskorath {
 
 namespace {
 
+// A message is shown in full in the recipient's report; a longer line is cut here.
+constexpr std::size_t kMaxMessageLength = 500;
+
 // Index 0 to 4 of the first player with exactly this name, or -1: the rebels are never a recipient.
 int recipientIndex(const CampaignState& state, std::string_view name) {
   const int faction = factionIndexByName(state, name);
@@ -46,8 +49,10 @@ void sendMessage(Game& game, int sender) {
     return;
   }
   const std::string line = console.readLine();
-  *freeSlot = "  Von " + state.spielerliste[sender].playerName + ": " + line;
-  showForumNotice(console, "Danke, die Nachricht wurde versendet!");
+  *freeSlot = "  Von " + state.spielerliste[sender].playerName + ": " + line.substr(0, kMaxMessageLength);
+  const std::string_view cutNote =
+      line.size() > kMaxMessageLength ? "Die Nachricht wurde nach 500 Zeichen gekuerzt.\n" : "";
+  showForumNotice(console, cutNote, "Danke, die Nachricht wurde versendet!");
 }
 
 // The transfer's messages stand after one line break and are followed by two.

@@ -10,7 +10,6 @@ namespace vaskorath {
 namespace {
 
 constexpr std::size_t kMaxSaveNameLength = 64;
-constexpr const char* kAutosaveName = "autosave.txt";
 // The campaign as it stood before the battles of the round were entered.
 constexpr const char* kRestorePointName = "gefechtsbeginn.txt";
 
@@ -60,7 +59,7 @@ WriteResult keepPreviousAutosave(Game& game, std::string& keptAs) {
   }
   std::string name;
   for (int number = 1; name.empty() || game.files.nameInUse(name); ++number) {
-    name = "autosave-vorher-" + std::to_string(number) + ".txt";
+    name = std::string(kKeptAutosavePrefix) + std::to_string(number) + ".txt";
   }
   WriteResult result = game.files.renameFile(kAutosaveName, name);
   if (result) {
@@ -104,14 +103,17 @@ bool writeAutosave(Game& game) {
   std::string keptAs;
   WriteResult result;
   if (game.state.keepPreviousAutosave) result = keepPreviousAutosave(game, keptAs);
-  if (result) result = saveCampaign(game, kAutosaveName);
-  game.console.clearScreen();
-  if (!result) showSaveFailure(game, result);
   if (!keptAs.empty()) {
+    // Told before the new file is written: if the program ends in between, the players still
+    // know where the previous campaign went.
+    game.console.clearScreen();
     game.console.print("Hinweis: Der bisherige Spielstand autosave.txt wurde als ", keptAs,
                        " aufbewahrt.\n\n");
     game.console.pause();
   }
+  if (result) result = saveCampaign(game, kAutosaveName);
+  game.console.clearScreen();
+  if (!result) showSaveFailure(game, result);
   return result.ok;
 }
 

@@ -9,6 +9,10 @@
 
 namespace vaskorath {
 
+inline constexpr const char* kAutosaveName = "autosave.txt";
+// A new campaign keeps the previous "autosave.txt" as this prefix, a number and ".txt".
+inline constexpr std::string_view kKeptAutosavePrefix = "autosave-vorher-";
+
 // A name the players may give a save: 1 to 64 ASCII letters, digits, "-" and "_". Nothing else,
 // so a name can neither leave the working directory nor trouble the file systems of Windows.
 bool isValidSaveName(std::string_view name);
