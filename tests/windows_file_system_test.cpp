@@ -113,7 +113,7 @@ TEST(WindowsFileSystem, ListsTheTxtFilesOfAnyCaseWithSizeAndTime) {
   EXPECT_EQ(saves[1].name, "b.TXT");
   EXPECT_EQ(saves[1].size, 5u);
 
-  files.removeStaleTemporaries();
+  files.removeStaleTemporaries(".");
   EXPECT_FALSE(std::filesystem::exists(".vaskorath-tmp-a.txt-1-2-3"));
   EXPECT_TRUE(std::filesystem::exists("notiz.txtx"));
 }

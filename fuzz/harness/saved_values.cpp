@@ -37,7 +37,8 @@ std::string unloadableValue(const CampaignState& state) {
 }
 
 WriteResult CheckingFileSystem::writeFileAtomically(const std::string& name, std::string_view content) {
-  if (fault.empty()) {
+  // Only saves are loaded again; the situation map is also written at the end, with runde at its limit.
+  if (fault.empty() && name.ends_with(".txt")) {
     const std::string unloadable = unloadableValue(state_);
     if (!unloadable.empty()) fault = name + " would not load: " + unloadable;
   }

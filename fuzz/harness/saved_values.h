@@ -12,7 +12,7 @@ namespace vaskorath::fuzzing {
 // accepts (in file order), or the round at or past the round limit; empty when it would load.
 std::string unloadableValue(const CampaignState& state);
 
-// In-memory files that, at every write, check that the campaign being saved would load again;
+// In-memory files that, at every write of a save, check that the campaign would load again;
 // the first failure is kept in `fault`.
 class CheckingFileSystem : public MemoryFileSystem {
  public:
