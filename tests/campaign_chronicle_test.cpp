@@ -109,6 +109,19 @@ TEST_F(UndoneBattle, TheChronicleTellsTheCampaignLineByLine) {
             "Einheiten 5, Credits 1110.\n");
 }
 
+TEST_F(UndoneBattle, TheLastPlayerLeftSeesTheFinalCountAfterTheEndScreen) {
+  const std::string pause = "Druecken Sie eine beliebige Taste . . .\n";
+  EXPECT_TRUE(second.console.output().ends_with("Das Spiel ist beendet. Es folgt die Punkte berechnung.\n\n" + pause +
+                                                "Schlussstand der Kampagne\n-------------------------\n\n"
+                                                "Anna (Kadrische Legion)\n"
+                                                "  Hauptplaneten: Terra (Heimatplanet), Fels (Heimatplanet)\n"
+                                                "  Aussenposten: Kappa\n"
+                                                "  Befestigungsstufen zusammen: 7\n"
+                                                "  Einheiten: 5 stationiert, 0 auf dem Marsch\n"
+                                                "  Credits: 1110\n\n" +
+                                                pause));
+}
+
 // Anna on Terra and Bert on Fels in round 4 of six.
 struct QuietRound : TestGame {
   explicit QuietRound(std::string input) : TestGame(std::move(input)) {

@@ -33,6 +33,27 @@ TEST(StarMap, SaysWhenThePictureIsMissingOrNoViewerStarts) {
             "Druecken Sie eine beliebige Taste . . .\n");
 }
 
+TEST(StarMap, WithoutKarteJpgOpensTheSituationMapAndSaysSoWhenNoViewerStarts) {
+  TestGame test;
+  test.files.files["lagekarte.svg"] = "<svg/>";
+  showStarMap(test.game);
+  EXPECT_EQ(test.files.openedInViewer, std::vector<std::string>{"lagekarte.svg"});
+  EXPECT_EQ(test.console.output(), "");
+
+  // The group's own star map comes first.
+  test.files.files["karte.jpg"] = "jpeg";
+  showStarMap(test.game);
+  EXPECT_EQ(test.files.openedInViewer, (std::vector<std::string>{"lagekarte.svg", "karte.jpg"}));
+
+  TestGame noViewer;
+  noViewer.files.files["lagekarte.svg"] = "<svg/>";
+  noViewer.files.viewerAvailable = false;
+  showStarMap(noViewer.game);
+  EXPECT_EQ(noViewer.console.currentScreen(),
+            "Die Lagekarte lagekarte.svg konnte nicht geoeffnet werden: kein Bildbetrachter gefunden.\n\n"
+            "Druecken Sie eine beliebige Taste . . .\n");
+}
+
 TEST(PlanetsView, ListsMainPlanetsBeforeOutpostsWithTheNameColumnFilledToTwentyFive) {
   TestGame test;
   test.addPlayer(0, "Anna");
