@@ -1,7 +1,6 @@
 // Drawing the situation map: grid, locations, battle markers, title and legend as SVG text.
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <map>
 #include <string_view>
@@ -9,7 +8,7 @@
 
 #include "reports/holdings.h"
 #include "reports/situation_map.h"
-#include "reports/xml_text.h"
+#include "reports/svg_writer.h"
 #include "state/campaign_state.h"
 #include "state/locations.h"
 
@@ -24,6 +23,7 @@ constexpr int kCellWidth = 100;
 constexpr int kCellHeight = 70;
 constexpr int kGridLeft = 50;
 constexpr int kGridTop = 80;
+constexpr int kSymbolDrop = 28;  // from the top of a cell to the centre of its symbol
 constexpr int kMinimumWidth = 780;
 constexpr int kLineHeight = 26;
 constexpr int kLegendCharacterWidth = 8;  // generous for 13-pixel sans-serif text
@@ -57,64 +57,6 @@ Span spanOf(int lowest, int highest) {
   return span;
 }
 
-struct Point {
-  int x = 0;
-  int y = 0;
-};
-
-void appendNumber(std::string& out, int value) {
-  char digits[12];
-  out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
-
-void appendAttribute(std::string& out, std::string_view name, std::string_view text) {
-  out += ' ';
-  out += name;
-  out += "=\"";
-  appendXmlText(out, text);
-  out += '"';
-}
-
-void appendAttribute(std::string& out, std::string_view name, int value) {
-  out += ' ';
-  out += name;
-  out += "=\"";
-  appendNumber(out, value);
-  out += '"';
-}
-
-// <text> at x, y with the given presentation attributes (written as they are) and any content.
-void appendText(std::string& out, Point at, std::string_view presentation, std::string_view content) {
-  out += "<text";
-  appendAttribute(out, "x", at.x);
-  appendAttribute(out, "y", at.y);
-  out += presentation;
-  out += '>';
-  appendXmlText(out, content);
-  out += "</text>\n";
-}
-
-void appendCircle(std::string& out, Point centre, int radius, std::string_view fill, std::string_view outline) {
-  out += "<circle";
-  appendAttribute(out, "cx", centre.x);
-  appendAttribute(out, "cy", centre.y);
-  appendAttribute(out, "r", radius);
-  appendAttribute(out, "fill", fill);
-  out += outline;
-  out += "/>\n";
-}
-
-void appendSquare(std::string& out, Point centre, int side, std::string_view fill, std::string_view outline) {
-  out += "<rect";
-  appendAttribute(out, "x", centre.x - side / 2);
-  appendAttribute(out, "y", centre.y - side / 2);
-  appendAttribute(out, "width", side);
-  appendAttribute(out, "height", side);
-  appendAttribute(out, "fill", fill);
-  out += outline;
-  out += "/>\n";
-}
-
 // The corners of an eight-pointed star around 0, 0 whose points reach `radius`.
 std::array<Point, 16> starCorners(double radius) {
   std::array<Point, 16> corners;
@@ -133,17 +75,7 @@ enum class StarSize { kOnTheMap, kInTheLegend };
 void appendStar(std::string& out, Point centre, StarSize size) {
   static const std::array<Point, 16> onTheMap = starCorners(19);
   static const std::array<Point, 16> inTheLegend = starCorners(11);
-  out += "<polygon points=\"";
-  for (const Point& corner : size == StarSize::kOnTheMap ? onTheMap : inTheLegend) {
-    appendNumber(out, centre.x + corner.x);
-    out += ',';
-    appendNumber(out, centre.y + corner.y);
-    out += ' ';
-  }
-  out.back() = '"';
-  appendAttribute(out, "fill", kBattleColour);
-  out += kOutline;
-  out += "/>\n";
+  appendPolygon(out, centre, size == StarSize::kOnTheMap ? onTheMap : inTheLegend, kBattleColour, kOutline);
 }
 
 // The colour of the owner's faction, or nothing for an owner that is no faction in play.
@@ -164,14 +96,14 @@ struct Layout {
 
 Point cellCentre(const Layout& layout, int column, int row) {
   return {kGridLeft + (column - layout.columns.first) * kCellWidth + kCellWidth / 2,
-          kGridTop + (row - layout.rows.first) * kCellHeight + 28};
+          kGridTop + (row - layout.rows.first) * kCellHeight + kSymbolDrop};
 }
 
 int gridRight(const Layout& layout) { return kGridLeft + layout.columns.count() * kCellWidth; }
 int gridBottom(const Layout& layout) { return kGridTop + layout.rows.count() * kCellHeight; }
 
-Layout layOut(const CampaignState& state) {
-  Layout layout;
+// The columns and rows that the locations with a valid coordinate span.
+void spanTheGrid(const CampaignState& state, Layout& layout) {
   int lowestColumn = kGridCells;
   int highestColumn = -1;
   int lowestRow = kGridCells;
@@ -183,12 +115,14 @@ Layout layOut(const CampaignState& state) {
     lowestRow = std::min(lowestRow, rowOf(location.coordinates));
     highestRow = std::max(highestRow, rowOf(location.coordinates));
   }
-  if (highestColumn >= 0) {
-    layout.columns = spanOf(lowestColumn, highestColumn);
-    layout.rows = spanOf(lowestRow, highestRow);
-  }
+  if (highestColumn < 0) return;  // the first ten of each
+  layout.columns = spanOf(lowestColumn, highestColumn);
+  layout.rows = spanOf(lowestRow, highestRow);
+}
 
-  // Locations that share a cell stand side by side in it.
+// Each location in its cell, side by side with those that share it; those without a valid
+// coordinate in lines under the grid.
+void placeLocations(const CampaignState& state, Layout& layout) {
   std::map<int, int> sharing;
   for (const LocationRecord& location : state.planetenliste) {
     if (location.inUse && onGrid(location.coordinates)) ++sharing[location.coordinates];
@@ -203,7 +137,7 @@ Layout layOut(const CampaignState& state) {
     if (!onGrid(location.coordinates)) {
       const int line = offGrid / offGridPerLine;
       layout.symbolAt[index] = {kGridLeft + (offGrid % offGridPerLine) * kCellWidth + kCellWidth / 2,
-                                layout.offGridTop + line * kCellHeight + 28};
+                                layout.offGridTop + line * kCellHeight + kSymbolDrop};
       layout.offGridLines = line + 1;
       ++offGrid;
       continue;
@@ -215,6 +149,12 @@ Layout layOut(const CampaignState& state) {
     centre.y += (place % 2) * 11;
     layout.symbolAt[index] = centre;
   }
+}
+
+Layout layOut(const CampaignState& state) {
+  Layout layout;
+  spanTheGrid(state, layout);
+  placeLocations(state, layout);
   const int offGridHeight = layout.offGridLines == 0 ? 0 : layout.offGridLines * kCellHeight + 40;
   layout.legendTop = gridBottom(layout) + offGridHeight + 40;
   return layout;
