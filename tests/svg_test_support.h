@@ -4,7 +4,6 @@
 
 #include <map>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace vaskorath::testing {
@@ -15,12 +14,12 @@ struct SvgGroup {
 };
 
 // Every <g class="..."> of the class, in document order (the map never nests them).
-std::vector<SvgGroup> groupsOfClass(std::string_view svg, std::string_view className);
+std::vector<SvgGroup> groupsOfClass(const std::string& svg, const std::string& className);
 
 // The decoded contents of every <text> element of the class, in document order.
-std::vector<std::string> textsOfClass(std::string_view svg, std::string_view className);
+std::vector<std::string> textsOfClass(const std::string& svg, const std::string& className);
 
 // The text with &amp; &lt; &gt; &quot; &#39; and &#N; (one byte of code N) turned back.
-std::string decodeXml(std::string_view text);
+std::string decodeXml(std::string text);
 
 }  // namespace vaskorath::testing
