@@ -27,6 +27,7 @@ constexpr int kSymbolDrop = 28;  // from the top of a cell to the centre of its 
 constexpr int kMinimumWidth = 780;
 constexpr int kLineHeight = 26;
 constexpr int kLegendCharacterWidth = 8;  // generous for 13-pixel sans-serif text
+constexpr std::size_t kWidestLegendLine = 10'000;  // characters; an old file may hold a name of any length
 
 // Okabe-Ito colours, told apart with every kind of colour vision; players 1 to 5 in order.
 constexpr std::array<std::string_view, kMaxPlayers> kPlayerColours = {"#E69F00", "#56B4E9", "#009E73",
@@ -366,7 +367,8 @@ std::string drawSituationMap(const CampaignState& state, BattleMarkers battles) 
   const int height = drawLegend(body, state, legend, layout.legendTop) + 30;
   int width = std::max(kMinimumWidth, gridRight(layout) + 30);
   for (const LegendEntry& entry : legend) {
-    width = std::max(width, kGridLeft + 48 + kLegendCharacterWidth * static_cast<int>(entry.line.size()));
+    const auto characters = static_cast<int>(std::min(entry.line.size(), kWidestLegendLine));
+    width = std::max(width, kGridLeft + 48 + kLegendCharacterWidth * characters);
   }
 
   std::string out;
