@@ -24,6 +24,7 @@ constexpr int kCellHeight = 70;
 constexpr int kGridLeft = 50;
 constexpr int kGridTop = 80;
 constexpr int kSymbolDrop = 28;  // from the top of a cell to the centre of its symbol
+constexpr int kPips = 3;         // one per fortification level the game builds
 constexpr int kMinimumWidth = 780;
 constexpr int kLineHeight = 26;
 constexpr int kLegendCharacterWidth = 8;  // generous for 13-pixel sans-serif text
@@ -199,16 +200,16 @@ void drawGrid(std::string& out, const Layout& layout) {
   }
 }
 
-// Three pips filled up to the level for 0 to 3; any other level as its number.
+// The pips, filled up to the level, for 0 to 3; any other level (from an old file) as its number.
 void drawFortification(std::string& out, Point symbol, int level) {
   const Point at{symbol.x - 30, symbol.y};
-  if (level < 0 || level > 3) {
+  if (level < 0 || level > kPips) {
     std::string number;
     appendNumber(number, level);
     appendText(out, {at.x, at.y + 4}, " font-size=\"12\" font-weight=\"bold\" text-anchor=\"middle\"", number);
     return;
   }
-  for (int pip = 0; pip < 3; ++pip) {
+  for (int pip = 0; pip < kPips; ++pip) {
     appendCircle(out, {at.x, at.y + 10 - pip * 10}, 4, pip < level ? "#000000" : "#FFFFFF", kOutline);
   }
 }
@@ -338,7 +339,7 @@ int drawLegend(std::string& out, const CampaignState& state, const std::vector<L
   appendCircle(out, sign("Besitzer ist keine Partei im Spiel"), 8, "#FFFFFF", kDashedOutline);
   appendStar(out, sign("Gefecht dieser Runde mit seiner Nummer"), StarSize::kInTheLegend);
   const Point pips = sign("Befestigungsstufe: Punkte fuer 0 bis 3, darueber die Zahl");
-  for (int pip = 0; pip < 3; ++pip) {
+  for (int pip = 0; pip < kPips; ++pip) {
     appendCircle(out, {pips.x, pips.y + 7 - pip * 7}, 3, pip < 2 ? "#000000" : "#FFFFFF", kOutline);
   }
   return y;
