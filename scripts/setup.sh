@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Installs what building the game needs on Debian: "play" for the game, "test" also for tests and
-# benchmarks, "fuzz" also for the AFL++ fuzzers, "windows" for the cross build of vaskorath.exe
-# and its tests under Wine.
+# benchmarks (with an SVG renderer and an XML checker), "fuzz" also for the AFL++ fuzzers,
+# "windows" for the cross build of vaskorath.exe and its tests under Wine.
 set -euo pipefail
 
 purpose="${1:-play}"
 packages=(g++ cmake ninja-build)
 if [[ "$purpose" == "test" || "$purpose" == "fuzz" ]]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
+  if [[ "$purpose" == "test" ]]; then
+    # The tests render the situation maps with a real SVG renderer and parse them as XML.
+    packages+=(librsvg2-bin libxml2-utils)
+  fi
 elif [[ "$purpose" == "windows" ]]; then
   # googletest brings the sources that the cross build compiles; wine brings the wine command.
   packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)

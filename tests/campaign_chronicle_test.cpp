@@ -102,7 +102,24 @@ TEST_F(UndoneBattle, TheChronicleTellsTheCampaignLineByLine) {
             "Runde 3: Spieler Bert kontrolliert keine Aussenposten oder Planeten mehr und scheidet aus dem Spiel "
             "aus.\n"
             "Runde 3: Spieler Anna ist der einzig verbleibende Spieler und hat damit gewonnen.\n"
-            "Runde 3: Das Spiel ist beendet. Es folgt die Punkteberechnung.\n");
+            "Runde 3: Das Spiel ist beendet. Es folgt die Punkteberechnung.\n"
+            // Terra (3) and Fels (3), Kappa (1); two Sturmtrupps each at Terra and Kappa, the
+            // Stabseinheit at Fels; 1000 credits and 110 of income in round 2.
+            "Schlussstand: Anna (Kadrische Legion): Hauptplaneten 2, Aussenposten 1, Befestigungsstufen 7, "
+            "Einheiten 5, Credits 1110.\n");
+}
+
+TEST_F(UndoneBattle, TheLastPlayerLeftSeesTheFinalCountAfterTheEndScreen) {
+  const std::string pause = "Druecken Sie eine beliebige Taste . . .\n";
+  EXPECT_TRUE(second.console.output().ends_with("Das Spiel ist beendet. Es folgt die Punkte berechnung.\n\n" + pause +
+                                                "Schlussstand der Kampagne\n-------------------------\n\n"
+                                                "Anna (Kadrische Legion)\n"
+                                                "  Hauptplaneten: Terra (Heimatplanet), Fels (Heimatplanet)\n"
+                                                "  Aussenposten: Kappa\n"
+                                                "  Befestigungsstufen zusammen: 7\n"
+                                                "  Einheiten: 5 stationiert, 0 auf dem Marsch\n"
+                                                "  Credits: 1110\n\n" +
+                                                pause));
 }
 
 // Anna on Terra and Bert on Fels in round 4 of six.

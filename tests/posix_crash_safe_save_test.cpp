@@ -54,7 +54,9 @@ class FaultInjection : public FileOperations {
   int rename(const char* from, const char* to) override {
     return intercept(WriteStep::kRename) ? -1 : FileOperations::rename(from, to);
   }
-  int syncDirectory() override { return intercept(WriteStep::kSyncDirectory) ? -1 : FileOperations::syncDirectory(); }
+  int syncDirectory(const char* directory) override {
+    return intercept(WriteStep::kSyncDirectory) ? -1 : FileOperations::syncDirectory(directory);
+  }
 
   const std::vector<WriteStep>& steps() const { return steps_; }
 
@@ -164,7 +166,7 @@ std::vector<std::string> faultsAfterStops(const SaveWith& save, std::size_t chun
     const std::string onDisk = directory.read("autosave.txt");
     if (onDisk != campaigns.before && onDisk != campaigns.after) faults.push_back(where + ": torn file");
     if (listedSaves(files) != std::vector<std::string>{"autosave.txt"}) faults.push_back(where + ": listed");
-    files.removeStaleTemporaries();
+    files.removeStaleTemporaries(".");
     if (directoryEntries(directory.path()) != std::vector<std::string>{"autosave.txt"}) {
       faults.push_back(where + ": left a file behind");
     }
@@ -305,7 +307,7 @@ int tornFilesAfterKills(const SaveWith& save, int kills, int& killsDuringASave) 
     if (onDisk != campaigns.before && onDisk != campaigns.after) ++torn;
     EXPECT_EQ(listedSaves(files), std::vector<std::string>{"autosave.txt"});
     if (directoryEntries(directory.path()).size() > 1) ++killsDuringASave;
-    files.removeStaleTemporaries();
+    files.removeStaleTemporaries(".");
   }
   return torn;
 }

@@ -64,6 +64,25 @@ TEST(PosixFileSystem, AFileSizeLimitGivesAGermanReasonAndKeepsTheOldFile) {
   EXPECT_EQ(entries, 1);  // no temporary file left behind
 }
 
+TEST(PosixFileSystem, WritesIntoAFolderItCreatesAndClearsWhatAnInterruptedWriteLeftThere) {
+  TemporaryDirectory directory;
+  WorkingDirectory inside(directory.path());
+  PosixFileSystem files;
+  directory.write("datei", "kein Ordner");
+  EXPECT_EQ(files.createFolder("datei").reason, "an dieser Stelle steht kein Verzeichnis");
+  ASSERT_TRUE(files.createFolder("ordner"));
+  EXPECT_TRUE(files.createFolder("ordner"));  // there already
+  ASSERT_TRUE(files.writeFileAtomically("ordner/bild.svg", "<svg/>"));
+  EXPECT_EQ(directory.read("ordner/bild.svg"), "<svg/>");
+
+  directory.write("ordner/.vaskorath-tmp-bild.svg-a1b2c3", "halb");
+  directory.write(".vaskorath-tmp-autosave.txt-d4e5f6", "halb");
+  files.removeStaleTemporaries("ordner");
+  EXPECT_FALSE(std::filesystem::exists("ordner/.vaskorath-tmp-bild.svg-a1b2c3"));
+  EXPECT_TRUE(std::filesystem::exists("ordner/bild.svg"));
+  EXPECT_TRUE(std::filesystem::exists(".vaskorath-tmp-autosave.txt-d4e5f6"));  // another folder's
+}
+
 TEST(PosixFileSystem, ASecondCopyInTheSameDirectoryIsRefusedAndLeavesItsFilesAlone) {
   TemporaryDirectory directory;
   directory.write(".vaskorath-tmp-autosave.txt-a1b2c3", "wird gerade geschrieben");

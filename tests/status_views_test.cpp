@@ -35,6 +35,23 @@ TEST(StarMap, SaysWhenThePictureIsMissingOrNoViewerStarts) {
             "Druecken Sie eine beliebige Taste . . .\n");
 }
 
+TEST(StarMap, WithoutKarteJpgOpensTheSituationMapAndSaysSoWhenNoViewerStarts) {
+  TestGame test;
+  test.files.files["lagekarte.svg"] = "<svg/>";
+  showStarMap(test.game);
+  test.files.files["karte.jpg"] = "jpeg";  // the group's own star map comes first
+  showStarMap(test.game);
+  EXPECT_EQ(test.files.openedInViewer, (std::vector<std::string>{"lagekarte.svg", "karte.jpg"}));
+  EXPECT_EQ(test.console.output(), "");
+
+  test.files.files.erase("karte.jpg");
+  test.files.viewerAvailable = false;
+  showStarMap(test.game);
+  EXPECT_EQ(test.console.currentScreen(),
+            "Die Lagekarte lagekarte.svg konnte nicht geoeffnet werden: kein Bildbetrachter gefunden.\n\n"
+            "Druecken Sie eine beliebige Taste . . .\n");
+}
+
 TEST(PlanetsView, ListsMainPlanetsBeforeOutpostsWithTheNameColumnFilledToTwentyFive) {
   TestGame test;
   test.addPlayer(0, "Anna");

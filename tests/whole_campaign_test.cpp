@@ -130,7 +130,30 @@ TEST(WholeCampaign, ThreePlayersAndTheRebelsPlaySixRoundsWithASaveAQuitAndALoad)
                                 "(Heimatplanet), kontrolliert von Bert, befinden (siehe Menuepunkt 4 - Gegnerische "
                                 "Truppenteile).\n"));
   EXPECT_TRUE(contains(resumed, "Innendienst: 2 Tote(r) bei vermuteten Spionageaktivitaeten von Anna\n"));
-  EXPECT_TRUE(resumed.ends_with("Das Spiel ist beendet. Es folgt die Punkte berechnung.\n\n" + kPause));
+  // The final count: Anna holds Terra with five units and Funke with two, Mond without any; Bert
+  // kept five of his seven, Cara has four; every march has ended. The rebels are gone.
+  EXPECT_TRUE(resumed.ends_with("Das Spiel ist beendet. Es folgt die Punkte berechnung.\n\n" + kPause +
+                                "Schlussstand der Kampagne\n-------------------------\n\n"
+                                "Anna (Kadrische Legion)\n"
+                                "  Hauptplaneten: Terra (Heimatplanet)\n"
+                                "  Aussenposten: Mond, Funke\n"
+                                "  Befestigungsstufen zusammen: 5\n"
+                                "  Einheiten: 7 stationiert, 0 auf dem Marsch\n"
+                                "  Credits: 1470\n\n"
+                                "Bert (Brukkas)\n"
+                                "  Hauptplaneten: Fels (Heimatplanet)\n"
+                                "  Aussenposten: - keine -\n"
+                                "  Befestigungsstufen zusammen: 3\n"
+                                "  Einheiten: 5 stationiert, 0 auf dem Marsch\n"
+                                "  Credits: 1450\n\n"
+                                "Cara (Morgathen)\n"
+                                "  Hauptplaneten: Nebel (Heimatplanet)\n"
+                                "  Aussenposten: - keine -\n"
+                                "  Befestigungsstufen zusammen: 3\n"
+                                "  Einheiten: 4 stationiert, 0 auf dem Marsch\n"
+                                "  Credits: 640\n\n" +
+                                kPause))
+      << resumed.substr(resumed.size() - 800);
 
   const CampaignState& state = *second.state;
   EXPECT_EQ(state.runde, 7);

@@ -113,9 +113,28 @@ TEST(WindowsFileSystem, ListsTheTxtFilesOfAnyCaseWithSizeAndTime) {
   EXPECT_EQ(saves[1].name, "b.TXT");
   EXPECT_EQ(saves[1].size, 5u);
 
-  files.removeStaleTemporaries();
+  files.removeStaleTemporaries(".");
   EXPECT_FALSE(std::filesystem::exists(".vaskorath-tmp-a.txt-1-2-3"));
   EXPECT_TRUE(std::filesystem::exists("notiz.txtx"));
+}
+
+TEST(WindowsFileSystem, WritesIntoAFolderItCreatesAndClearsWhatAnInterruptedWriteLeftThere) {
+  TemporaryDirectory directory;
+  WorkingDirectory inside(directory.path());
+  WindowsFileSystem files;
+  directory.write("datei", "kein Ordner");
+  EXPECT_EQ(files.createFolder("datei").reason, "an dieser Stelle steht kein Verzeichnis");
+  ASSERT_TRUE(files.createFolder("ordner").ok);
+  EXPECT_TRUE(files.createFolder("ordner").ok);  // there already
+  ASSERT_TRUE(files.writeFileAtomically("ordner/bild.svg", "<svg/>").ok);
+  ASSERT_TRUE(files.writeFileAtomically("ordner/bild.svg", "<svg></svg>").ok);  // replaced
+  EXPECT_EQ(directory.read("ordner/bild.svg"), "<svg></svg>");
+  EXPECT_EQ(files.writeFileAtomically("ordner/nul.svg", "x").reason,
+            "der Name ist unter Windows einem Geraet vorbehalten");
+
+  directory.write("ordner/.vaskorath-tmp-bild.svg-1-2-3", "halb");
+  files.removeStaleTemporaries("ordner");
+  EXPECT_EQ(entriesIn(directory.path() / "ordner"), 1);
 }
 
 TEST(WindowsFileSystem, RenamingNeverReplacesWhatBearsTheNewName) {

@@ -8,8 +8,8 @@
 
 namespace vaskorath::fuzzing {
 
-// In-memory files that put every file, as it is written, through the loader's own check; the first
-// one the program would refuse to load is named in `fault`. Counts the autosaves written.
+// In-memory files that put every save (".txt"), as it is written, through the loader's own check; the
+// first one the program would refuse to load is named in `fault`. Counts the autosaves written.
 class CheckingFileSystem : public MemoryFileSystem {
  public:
   // `state` is the campaign being played; the check only borrows the shape of its tables.

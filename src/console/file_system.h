@@ -1,4 +1,4 @@
-// Access to the files of the working directory: save files and the star map picture.
+// Access to the files of the working directory: save files, the star map picture, the situation maps.
 #pragma once
 
 #include <cstdint>
@@ -58,10 +58,15 @@ class FileSystem {
   // pipe and never reads a device.
   virtual FileContent readFile(const std::string& name) = 0;
   // Replaces the file with the content so that a failure at any point leaves the previous
-  // file as it was.
+  // file as it was. The name may lead into a folder ("lagekarten/runde-3.svg"), which must exist;
+  // the temporary file is made in that folder.
   virtual WriteResult writeFileAtomically(const std::string& name, std::string_view content) = 0;
-  // Removes temporary files that an interrupted save left behind.
-  virtual void removeStaleTemporaries() = 0;
+  // Removes temporary files that an interrupted write left behind in the folder ("." for the
+  // working directory).
+  virtual void removeStaleTemporaries(const std::string& folder) = 0;
+  // Creates the folder when nothing bears its name; succeeds too when a folder of that name is
+  // there, and fails when something else (a file) bears it.
+  virtual WriteResult createFolder(const std::string& name) = 0;
   // Claims the working directory for this program until it ends (two copies would overwrite each
   // other's saves). Never reports a directory as held that another copy could claim as well.
   virtual DirectoryLock lockWorkingDirectory() = 0;

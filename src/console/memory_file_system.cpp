@@ -20,7 +20,20 @@ FileContent MemoryFileSystem::readFile(const std::string& name) {
 
 WriteResult MemoryFileSystem::writeFileAtomically(const std::string& name, std::string_view content) {
   if (!writeFailureReason.empty()) return WriteResult{false, writeFailureReason};
+  if (folders.contains(name)) return WriteResult{false, "an dieser Stelle steht ein Verzeichnis"};
+  const std::size_t slash = name.rfind('/');
+  if (slash != std::string::npos && !folders.contains(name.substr(0, slash))) {
+    return WriteResult{false, "Datei oder Verzeichnis nicht gefunden"};
+  }
   files[name] = std::string(content);
+  return {};
+}
+
+WriteResult MemoryFileSystem::createFolder(const std::string& name) {
+  if (folders.contains(name)) return {};
+  if (!writeFailureReason.empty()) return WriteResult{false, writeFailureReason};
+  if (nameInUse(name)) return WriteResult{false, "an dieser Stelle steht kein Verzeichnis"};
+  folders.insert(name);
   return {};
 }
 

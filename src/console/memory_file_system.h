@@ -14,11 +14,12 @@ class MemoryFileSystem : public FileSystem {
   std::vector<SaveFileInfo> listSaveFiles() override;
   FileContent readFile(const std::string& name) override;
   WriteResult writeFileAtomically(const std::string& name, std::string_view content) override;
-  void removeStaleTemporaries() override {}
+  void removeStaleTemporaries(const std::string&) override {}
+  WriteResult createFolder(const std::string& name) override;
   DirectoryLock lockWorkingDirectory() override { return lock; }
   bool exists(const std::string& name) override { return files.contains(name); }
   bool nameInUse(const std::string& name) override {
-    return files.contains(name) || unsuitableFiles.contains(name);
+    return files.contains(name) || unsuitableFiles.contains(name) || folders.contains(name);
   }
   WriteResult renameFile(const std::string& from, const std::string& to) override;
   bool openInViewer(const std::string& name) override;
@@ -28,6 +29,8 @@ class MemoryFileSystem : public FileSystem {
   std::map<std::string, std::string> files;
   // Names that stand for something other than a regular file (a pipe, a device).
   std::set<std::string> unsuitableFiles;
+  // Folders of the working directory; a file name leading into a folder ("ordner/datei") needs it here.
+  std::set<std::string> folders;
   // When not empty, every write fails with this reason and changes nothing.
   std::string writeFailureReason;
   bool viewerAvailable = true;

@@ -17,12 +17,12 @@ int FileOperations::close(int fd) { return ::close(fd); }
 
 int FileOperations::rename(const char* from, const char* to) { return ::rename(from, to); }
 
-int FileOperations::syncDirectory() {
-  const int directory = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (directory < 0) return -1;
-  const int result = ::fsync(directory);
+int FileOperations::syncDirectory(const char* directory) {
+  const int fd = ::open(directory, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  const int result = ::fsync(fd);
   const int error = errno;
-  ::close(directory);
+  ::close(fd);
   errno = error;
   return result;
 }

@@ -22,8 +22,9 @@ class FileOperations {
   virtual int close(int fd);
   // Like ::rename.
   virtual int rename(const char* from, const char* to);
-  // Syncs the working directory, so that a rename in it is durable: 0, or -1 with errno set.
-  virtual int syncDirectory();
+  // Syncs a directory ("." for the working directory), so that a rename in it is durable: 0, or
+  // -1 with errno set.
+  virtual int syncDirectory(const char* directory);
 };
 
 // The real system calls; lives as long as the program.

@@ -46,6 +46,7 @@ std::string reasonFor(int error) {
     case EMFILE:
     case ENFILE: return "zu viele geoeffnete Dateien";
     case ENOENT: return "Datei oder Verzeichnis nicht gefunden";
+    case ENOTDIR: return "an dieser Stelle steht kein Verzeichnis";
     default: return "Systemfehler " + std::to_string(error);
   }
 }
@@ -159,7 +160,12 @@ FileContent PosixFileSystem::readFile(const std::string& name) {
 }
 
 WriteResult PosixFileSystem::writeFileAtomically(const std::string& name, std::string_view content) {
-  std::string temporary = std::string(kTemporaryPrefix) + name + "-XXXXXX";
+  // Beside the target, so that the rename stays within one directory. Without a folder in the
+  // name, folderLength is 0 (npos + 1).
+  const std::size_t folderLength = name.rfind('/') + 1;
+  const std::string folder = folderLength == 0 ? "." : name.substr(0, folderLength - 1);
+  std::string temporary =
+      name.substr(0, folderLength) + std::string(kTemporaryPrefix) + name.substr(folderLength) + "-XXXXXX";
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) return failure(errno);
   const auto abandon = [&](int error) {
@@ -182,16 +188,24 @@ WriteResult PosixFileSystem::writeFileAtomically(const std::string& name, std::s
   }
   // The new file is in place and complete from here on; a failed directory sync only leaves the
   // rename less durable, so the save counts as written and the players are not told otherwise.
-  operations_.syncDirectory();
+  operations_.syncDirectory(folder.c_str());
   return {};
 }
 
-void PosixFileSystem::removeStaleTemporaries() {
+void PosixFileSystem::removeStaleTemporaries(const std::string& folder) {
   std::error_code error;
-  for (const auto& entry : fs::directory_iterator(".", error)) {
-    const std::string name = entry.path().filename().string();
-    if (name.starts_with(kTemporaryPrefix)) ::unlink(name.c_str());
+  for (const auto& entry : fs::directory_iterator(folder, error)) {
+    if (entry.path().filename().string().starts_with(kTemporaryPrefix)) ::unlink(entry.path().c_str());
   }
+}
+
+WriteResult PosixFileSystem::createFolder(const std::string& name) {
+  if (::mkdir(name.c_str(), 0777) == 0) return {};
+  const int error = errno;
+  // A folder that is there already will do, even where nothing new may be created.
+  struct stat info {};
+  if (::stat(name.c_str(), &info) != 0) return failure(error);
+  return S_ISDIR(info.st_mode) ? WriteResult{} : failure(ENOTDIR);
 }
 
 DirectoryLock PosixFileSystem::lockWorkingDirectory() {

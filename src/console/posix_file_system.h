@@ -18,7 +18,8 @@ class PosixFileSystem : public FileSystem {
   std::vector<SaveFileInfo> listSaveFiles() override;
   FileContent readFile(const std::string& name) override;
   WriteResult writeFileAtomically(const std::string& name, std::string_view content) override;
-  void removeStaleTemporaries() override;
+  void removeStaleTemporaries(const std::string& folder) override;
+  WriteResult createFolder(const std::string& name) override;
   DirectoryLock lockWorkingDirectory() override;
   bool exists(const std::string& name) override;
   bool nameInUse(const std::string& name) override;

@@ -23,6 +23,7 @@ constexpr DWORD kRetryDelayMilliseconds = 100;
 constexpr DWORD kMaxChunk = 1u << 20;
 constexpr DWORD kDiskQuotaExceeded = 1295;  // ERROR_DISK_QUOTA_EXCEEDED, missing in MinGW's headers
 constexpr const char* kReservedNameReason = "der Name ist unter Windows einem Geraet vorbehalten";
+constexpr const char* kNoFolderReason = "an dieser Stelle steht kein Verzeichnis";
 
 std::string reasonFor(DWORD error) {
   switch (error) {
@@ -105,9 +106,10 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
          });
 }
 
-// CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, with or without an extension: Windows opens
-// the device, not a file.
+// CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, with or without an extension, in any folder:
+// Windows opens the device, not a file.
 bool isDeviceName(std::string_view name) {
+  name.remove_prefix(name.find_last_of("/\\") + 1);  // npos + 1 is 0: no folder
   const std::string_view stem = name.substr(0, name.find('.'));
   for (std::string_view device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
     if (equalsIgnoringCase(stem, device)) return true;
@@ -183,10 +185,13 @@ bool writeAll(HANDLE file, std::string_view content) {
   return true;
 }
 
-// A new, empty file beside the target whose name nothing bears yet; its name goes to `name`.
+// A new, empty file beside the target (in its folder) whose name nothing bears yet; its name goes
+// to `name`.
 HANDLE createTemporary(const std::wstring& target, std::wstring& name) {
-  const std::wstring prefix = std::wstring(kTemporaryPrefix) + target + L"-" +
-                              std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64());
+  const std::size_t folderLength = target.find_last_of(L"/\\") + 1;  // npos + 1 is 0: no folder
+  const std::wstring prefix = target.substr(0, folderLength) + std::wstring(kTemporaryPrefix) +
+                              target.substr(folderLength) + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(GetTickCount64());
   for (int attempt = 0;; ++attempt) {
     name = prefix + L"-" + std::to_wstring(attempt);
     const HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -290,12 +295,27 @@ WriteResult WindowsFileSystem::writeFileAtomically(const std::string& name, std:
   return {};
 }
 
-void WindowsFileSystem::removeStaleTemporaries() {
-  const std::wstring pattern = std::wstring(kTemporaryPrefix) + L"*";
-  forEachEntry(pattern.c_str(), [](const WIN32_FIND_DATAW& entry) {
+void WindowsFileSystem::removeStaleTemporaries(const std::string& folder) {
+  const std::wstring directory = widen(folder) + L"\\";
+  const std::wstring pattern = directory + std::wstring(kTemporaryPrefix) + L"*";
+  forEachEntry(pattern.c_str(), [&](const WIN32_FIND_DATAW& entry) {
     if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return;
-    if (std::wstring_view(entry.cFileName).starts_with(kTemporaryPrefix)) DeleteFileW(entry.cFileName);
+    if (std::wstring_view(entry.cFileName).starts_with(kTemporaryPrefix)) {
+      DeleteFileW((directory + entry.cFileName).c_str());
+    }
   });
+}
+
+WriteResult WindowsFileSystem::createFolder(const std::string& name) {
+  if (isDeviceName(name)) return WriteResult{false, kReservedNameReason};
+  const std::wstring path = widen(name);
+  if (path.empty()) return failure(ERROR_INVALID_NAME);
+  if (CreateDirectoryW(path.c_str(), nullptr)) return {};
+  const DWORD error = GetLastError();
+  // A folder that is there already will do, even where nothing new may be created.
+  const DWORD attributes = attributesOf(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return failure(error);
+  return isDirectory(attributes) ? WriteResult{} : WriteResult{false, kNoFolderReason};
 }
 
 DirectoryLock WindowsFileSystem::lockWorkingDirectory() {

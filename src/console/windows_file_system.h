@@ -21,7 +21,8 @@ class WindowsFileSystem : public FileSystem {
   // FlushFileBuffers, then ReplaceFileW (MoveFileExW with write-through for a new file); a file
   // that another program holds open is tried again for about two seconds.
   WriteResult writeFileAtomically(const std::string& name, std::string_view content) override;
-  void removeStaleTemporaries() override;
+  void removeStaleTemporaries(const std::string& folder) override;
+  WriteResult createFolder(const std::string& name) override;
   // Holds a lock file that nobody else may open; the system deletes it when the program ends. A
   // directory where it cannot be created cannot be locked.
   DirectoryLock lockWorkingDirectory() override;

@@ -6,6 +6,8 @@
 #include "flow/round_loop.h"
 #include "flow/setup.h"
 #include "reports/chronicle.h"
+#include "reports/final_count.h"
+#include "reports/situation_map.h"
 #include "state/campaign_state.h"
 
 namespace vaskorath {
@@ -40,7 +42,8 @@ int runProgram(Game& game) {
     return 1;
   }
   // Only the copy that holds the directory may clear away what an interrupted save left.
-  game.files.removeStaleTemporaries();
+  game.files.removeStaleTemporaries(".");
+  game.files.removeStaleTemporaries(kSituationMapFolder);
   showWelcomeScreen(game.console);
   if (game.console.readKey() == 'j') {
     game.state.loadRequested = true;  // the first calculation phase loads the campaign
@@ -49,10 +52,13 @@ int runProgram(Game& game) {
     game.state.keepPreviousAutosave = true;
     runNewCampaignSetup(game);
     chronicleNewCampaign(game);
+    writeSituationMap(game);
   }
   const int lastRound = runCampaign(game);
   chronicleCampaignEnd(game, lastRound);
+  writeFinalSituationMap(game);
   showCampaignEnd(game.console);
+  showFinalCount(game);
   return 0;
 }
 

@@ -6,6 +6,7 @@
 
 #include "console/console.h"
 #include "console/file_system.h"
+#include "reports/situation_map.h"
 #include "state/campaign_state.h"
 #include "state/march_list.h"
 #include "state/unit_catalogue.h"
@@ -86,13 +87,21 @@ void printMarchingTroops(Console& console, const CampaignState& state, int playe
 
 void showStarMap(Game& game) {
   const std::string starMap = "karte.jpg";
-  if (!game.files.exists(starMap)) {
-    explainMissingStarMap(game.console,
-                          "Die Sternenkarte karte.jpg wurde im Spielverzeichnis nicht gefunden.");
-  } else if (!game.files.openInViewer(starMap)) {
-    explainMissingStarMap(
-        game.console,
-        "Die Sternenkarte karte.jpg konnte nicht geoeffnet werden: kein Bildbetrachter gefunden.");
+  if (game.files.exists(starMap)) {
+    if (!game.files.openInViewer(starMap)) {
+      explainMissingStarMap(
+          game.console,
+          "Die Sternenkarte karte.jpg konnte nicht geoeffnet werden: kein Bildbetrachter gefunden.");
+    }
+  } else if (game.files.exists(kSituationMapName)) {
+    // The group drew no star map: the picture the program keeps of the campaign stands in for it.
+    if (!game.files.openInViewer(kSituationMapName)) {
+      explainMissingStarMap(
+          game.console,
+          "Die Lagekarte lagekarte.svg konnte nicht geoeffnet werden: kein Bildbetrachter gefunden.");
+    }
+  } else {
+    explainMissingStarMap(game.console, "Die Sternenkarte karte.jpg wurde im Spielverzeichnis nicht gefunden.");
   }
 }
 

@@ -6,7 +6,8 @@
 namespace vaskorath {
 
 // Opens the star map picture "karte.jpg" of the working directory in the system's viewer and
-// returns at once; when the picture is missing or no viewer starts, says so and waits for a key.
+// returns at once; without it, the situation map "lagekarte.svg". When neither is there or no
+// viewer starts, says so and waits for a key.
 void showStarMap(Game& game);
 
 // Lists the main planets, then the outposts, of every faction in play with coordinates and

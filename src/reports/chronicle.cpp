@@ -100,4 +100,15 @@ void chronicleCampaignEnd(Game& game, int lastRound) {
   appendToChronicle(game, roundPrefix(lastRound) + "Das Spiel ist beendet. Es folgt die Punkteberechnung.");
 }
 
+void chronicleFinalStanding(Game& game, int faction, const FactionLocations& locations, const FactionUnits& units) {
+  // Each count after its word, so that no plural can go wrong.
+  std::string line = "Schlussstand: " + holderName(game.state, faction) +
+                     ": Hauptplaneten " + std::to_string(locations.mainPlanets.size()) +
+                     ", Aussenposten " + std::to_string(locations.outposts.size()) +
+                     ", Befestigungsstufen " + std::to_string(locations.fortificationLevels) +
+                     ", Einheiten " + std::to_string(units.stationed + units.marching);
+  if (faction != kRebelFaction) line += ", Credits " + std::to_string(game.state.spielerliste[faction].credits);
+  appendToChronicle(game, line + ".");
+}
+
 }  // namespace vaskorath

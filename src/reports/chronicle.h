@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "game.h"
+#include "reports/holdings.h"
 
 namespace vaskorath {
 
@@ -19,7 +20,7 @@ struct BattleOutcome {
 };
 
 // Each of these appends one line to "chronik.log" at once. Nothing secret goes in: no orders,
-// production, spies, messages or credits. When the file cannot be written, the first failure
+// production, spies, messages or credits (until the end, when nothing is secret any more). When the file cannot be written, the first failure
 // shows a warning with a pause and the rest of the run goes on without the chronicle.
 
 // A new campaign: the players with their races, the rebels' locations, the number of rounds.
@@ -36,5 +37,7 @@ void chronicleRebelsEliminated(Game& game);
 void chronicleLastPlayerWins(Game& game, std::string_view playerName);
 // The campaign is over; `lastRound` is the last round that was played.
 void chronicleCampaignEnd(Game& game, int lastRound);
+// What a faction in play holds at the end: counts only, and credits for a player.
+void chronicleFinalStanding(Game& game, int faction, const FactionLocations& locations, const FactionUnits& units);
 
 }  // namespace vaskorath

@@ -6,6 +6,7 @@
 #include "persistence/save_dialogue.h"
 #include "reports/chronicle.h"
 #include "reports/espionage.h"
+#include "reports/situation_map.h"
 #include "resolution/battle_detection.h"
 #include "resolution/battle_phase.h"
 #include "resolution/march_processing.h"
@@ -58,11 +59,13 @@ void calculateRound(Game& game) {
   // the file it came from is the restore point of that phase.
   if (state.loadRequested) {
     chronicleLoad(game, runLoadDialogue(game));
+    writeSituationMap(game);
   } else if (state.kampfz != 0) {
     // Taken before any battle is entered, so a wrongly entered one can be undone by loading it.
     writeRestorePoint(game);
   }
   runBattlePhase(game);
+  writeSituationMap(game);  // after the autosave, whether or not it was written
   resolveEspionage(game);
 }
 

@@ -26,6 +26,9 @@ struct CampaignState {
   // Set when "chronik.log" could not be written: the players were warned once and the run goes
   // on without the chronicle. Not saved.
   bool chronicleUnavailable = false;
+  // Set once a situation map could not be written: the players were warned, and later failures
+  // pass without a word. Not saved.
+  bool situationMapWarningShown = false;
   std::string heimatplanet1;
   std::string heimatplanet2;
   std::string heimatplanet3;
