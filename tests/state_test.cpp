@@ -48,8 +48,8 @@ TEST(TroopList, KeepsHolesAndFillsTheFirstHole) {
   ASSERT_TRUE(addUnit(list, "A"));
   ASSERT_TRUE(addUnit(list, "B"));
   ASSERT_TRUE(addUnit(list, "C"));
-  list[0].clear();
-  list[1].clear();
+  list.clear(0);
+  list.clear(1);
   EXPECT_EQ(list[2], "C");  // removal leaves a hole, nothing moves up
   ASSERT_TRUE(addUnit(list, "D"));
   EXPECT_EQ(list[0], "D");
@@ -80,7 +80,7 @@ TEST(Random, DigitAddsTheCounterBeforeReducing) {
 MarchRecord march(std::string order, std::string unit) {
   MarchRecord record;
   record.orderText = std::move(order);
-  record.units[0] = std::move(unit);
+  record.units.set(0, unit);
   record.arrivalRound = 5;
   return record;
 }

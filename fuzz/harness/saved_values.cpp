@@ -13,6 +13,7 @@ struct RangeWalk {
   std::string fault;
 
   void text(const std::string&) {}
+  void troops(const TroopList&) {}
   void flag(bool) {}
   void number(int value, ValueRange range) {
     ++field;

@@ -32,6 +32,10 @@ struct SizeCounter {
   std::size_t bytes = 0;
 
   void text(const std::string& value) { bytes += value.size() + lineEndBytes; }
+  void troops(const TroopList& list) {
+    bytes += kTroopSlots * lineEndBytes;
+    for (const TroopList::Unit& unit : list) bytes += unit.name.size();
+  }
   void number(int value, ValueRange) {
     char buffer[kMaxNumberLength];
     bytes += static_cast<std::size_t>(std::to_chars(buffer, buffer + kMaxNumberLength, value).ptr - buffer) +
@@ -48,13 +52,16 @@ class LineWriter {
   LineWriter(const CampaignState& state, std::size_t expectedBytes, std::string_view lineEnd)
       : state_(state), lineEnd_(lineEnd), buffer_(expectedBytes, '\0'), cursor_(buffer_.data()) {}
 
-  void text(const std::string& value) {
-    reserve(value.size() + lineEnd_.size());
-    if (!value.empty()) {
-      std::memcpy(cursor_, value.data(), value.size());
-      cursor_ += value.size();
+  void text(const std::string& value) { line(value); }
+  // The units in their slots, an empty line for each hole.
+  void troops(const TroopList& list) {
+    int slot = 0;
+    for (const TroopList::Unit& unit : list) {
+      emptyLines(unit.slot - slot);
+      line(unit.name);
+      slot = unit.slot + 1;
     }
-    endLine();
+    emptyLines(kTroopSlots - slot);
   }
   void number(int value, ValueRange) {
     reserve(kMaxNumberLength + lineEnd_.size());
@@ -73,6 +80,18 @@ class LineWriter {
   }
 
  private:
+  void line(std::string_view value) {
+    reserve(value.size() + lineEnd_.size());
+    if (!value.empty()) {
+      std::memcpy(cursor_, value.data(), value.size());
+      cursor_ += value.size();
+    }
+    endLine();
+  }
+  void emptyLines(int count) {
+    reserve(static_cast<std::size_t>(count) * lineEnd_.size());
+    for (int line = 0; line < count; ++line) endLine();
+  }
   void reserve(std::size_t bytes) {
     if (static_cast<std::size_t>(buffer_.data() + buffer_.size() - cursor_) < bytes) grow(bytes);
   }
@@ -130,6 +149,9 @@ struct LineChecker {
   std::string_view scalarBlock;
 
   void text(const std::string&) { next(); }
+  void troops(const TroopList&) {
+    for (int slot = 0; slot < kTroopSlots; ++slot) next();
+  }
   void number(int, ValueRange range) {
     const std::string_view line = next();
     if (!result.ok) return;
@@ -167,6 +189,10 @@ struct LineLoader {
     } else {
       value.assign(line);
     }
+  }
+  void troops(TroopList& list) {
+    list.clear();
+    for (int slot = 0; slot < kTroopSlots; ++slot) list.set(slot, lines.next());
   }
   void number(int& value, ValueRange) { value = parseNumber(lines.next()).value_or(0); }
   void flag(bool& value) { value = lines.next() == "1"; }
