@@ -1,6 +1,8 @@
 // The order of the fields in a save file, written down once: the writer and the reader both walk it.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <climits>
 #include <numeric>
 #include <string>
@@ -85,10 +87,13 @@ void walkTroopList(List& list, Visitor& visit) {
   if constexpr (requires { visit.troops(list); }) {
     visit.troops(list);
   } else {
-    for (int slot = 0; slot < kTroopSlots; ++slot) {
-      std::string text(list[slot]);
-      visit.text(text);
-      if constexpr (!std::is_const_v<List>) list.set(slot, text);
+    std::array<std::string, kTroopSlots> texts;
+    for (const TroopList::Unit& unit : list) texts[unit.slot] = unit.name;
+    for (std::string& text : texts) visit.text(text);
+    if constexpr (!std::is_const_v<List>) {
+      std::array<std::string_view, kTroopSlots> views;
+      std::copy(texts.begin(), texts.end(), views.begin());
+      list.assign(views);
     }
   }
 }

@@ -17,6 +17,13 @@ namespace {
 // Longest int in decimal: "-2147483648".
 constexpr std::size_t kMaxNumberLength = 11;
 
+// An empty troop list as the file holds it with "\n" line ends.
+constexpr std::array<char, kTroopSlots> kEmptyTroopLines = [] {
+  std::array<char, kTroopSlots> lines{};
+  lines.fill('\n');
+  return lines;
+}();
+
 // A whole 32-bit number with an optional leading "-" and nothing else: no blanks, no "+".
 std::optional<int> parseNumber(std::string_view line) {
   int value = 0;
@@ -90,6 +97,11 @@ class LineWriter {
   }
   void emptyLines(int count) {
     reserve(static_cast<std::size_t>(count) * lineEnd_.size());
+    if (lineEnd_ == "\n") {
+      std::memset(cursor_, '\n', static_cast<std::size_t>(count));
+      cursor_ += count;
+      return;
+    }
     for (int line = 0; line < count; ++line) endLine();
   }
   void reserve(std::size_t bytes) {
@@ -131,6 +143,18 @@ class LineCursor {
     return line;
   }
 
+  // Passes over an empty troop list in one step; false (and nothing passed) when the next lines
+  // are anything else.
+  bool skipEmptyTroopList() {
+    if (rest_.size() < kEmptyTroopLines.size() ||
+        std::memcmp(rest_.data(), kEmptyTroopLines.data(), kEmptyTroopLines.size()) != 0) {
+      return false;
+    }
+    rest_.remove_prefix(kEmptyTroopLines.size());
+    lineNumber_ += kTroopSlots;
+    return true;
+  }
+
   int lineNumber() const { return lineNumber_; }
   // What is left of the buffer, from the next line on.
   std::string_view rest() const { return rest_; }
@@ -150,6 +174,8 @@ struct LineChecker {
 
   void text(const std::string&) { next(); }
   void troops(const TroopList&) {
+    // No block begins inside a troop list, so passing one over whole misses no block start.
+    if (lines.skipEmptyTroopList()) return;
     for (int slot = 0; slot < kTroopSlots; ++slot) next();
   }
   void number(int, ValueRange range) {
@@ -191,8 +217,13 @@ struct LineLoader {
     }
   }
   void troops(TroopList& list) {
-    list.clear();
-    for (int slot = 0; slot < kTroopSlots; ++slot) list.set(slot, lines.next());
+    if (lines.skipEmptyTroopList()) {
+      list.clear();
+      return;
+    }
+    std::array<std::string_view, kTroopSlots> texts;
+    for (std::string_view& text : texts) text = lines.next();
+    list.assign(texts);
   }
   void number(int& value, ValueRange) { value = parseNumber(lines.next()).value_or(0); }
   void flag(bool& value) { value = lines.next() == "1"; }

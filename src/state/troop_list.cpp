@@ -126,6 +126,24 @@ void TroopList::fill(std::string_view name) {
   occupied_.set();
 }
 
+void TroopList::assign(const std::array<std::string_view, kTroopSlots>& texts) {
+  char prefix[kMaxLengthBytes];
+  std::size_t bytes = 0;
+  for (std::string_view text : texts) {
+    if (!text.empty()) bytes += writeLength(text.size(), prefix) + text.size();
+  }
+  TroopList list;
+  list.names_.reserve(bytes);  // one allocation of the exact size
+  for (int slot = 0; slot < kTroopSlots; ++slot) {
+    const std::string_view text = texts[slot];
+    if (text.empty()) continue;
+    list.names_.append(prefix, writeLength(text.size(), prefix));
+    list.names_.append(text);
+    list.occupied_.set(slot);
+  }
+  *this = std::move(list);
+}
+
 bool addUnit(TroopList& list, std::string_view unitName) {
   const auto& taken = list.slots();
   if (taken.all()) return false;

@@ -1,6 +1,7 @@
 // A list of 200 unit slots with holes: units go into the first empty slot, removal empties a slot.
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstddef>
 #include <iterator>
@@ -65,6 +66,8 @@ class TroopList {
   void clear();
   // Puts `name` into every slot.
   void fill(std::string_view name);
+  // Makes the list hold texts[slot] in every slot at once, as a loaded file gives them.
+  void assign(const std::array<std::string_view, kTroopSlots>& texts);
 
   // Equal when every slot holds the same text.
   bool operator==(const TroopList&) const = default;
