@@ -64,7 +64,7 @@ class LineWriter {
   void troops(const TroopList& list) {
     int slot = 0;
     for (const TroopList::Unit& unit : list) {
-      emptyLines(unit.slot - slot);
+      if (unit.slot > slot) emptyLines(unit.slot - slot);
       line(unit.name);
       slot = unit.slot + 1;
     }
@@ -97,8 +97,8 @@ class LineWriter {
   }
   void emptyLines(int count) {
     reserve(static_cast<std::size_t>(count) * lineEnd_.size());
-    if (lineEnd_ == "\n") {
-      std::memset(cursor_, '\n', static_cast<std::size_t>(count));
+    if (lineEnd_.size() == 1) {
+      std::memset(cursor_, lineEnd_.front(), static_cast<std::size_t>(count));
       cursor_ += count;
       return;
     }

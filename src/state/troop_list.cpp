@@ -24,42 +24,7 @@ std::size_t writeLength(std::size_t size, char* out) {
   return bytes;
 }
 
-struct Entry {
-  std::string_view name;
-  std::size_t next;  // where the following entry begins
-};
-
-Entry readEntry(std::string_view names, std::size_t offset) {
-  std::size_t size = 0;
-  int shift = 0;
-  unsigned char byte = 0;
-  do {
-    byte = static_cast<unsigned char>(names[offset++]);
-    size |= static_cast<std::size_t>(byte & 0x7f) << shift;
-    shift += 7;
-  } while ((byte & 0x80) != 0);
-  return {names.substr(offset, size), offset + size};
-}
-
 }  // namespace
-
-TroopList::Iterator::Iterator(const TroopList* list, int slot, std::size_t offset) : list_(list) {
-  const Entry entry = readEntry(list_->names_, offset);
-  unit_ = {slot, entry.name};
-  next_ = entry.next;
-}
-
-TroopList::Iterator& TroopList::Iterator::operator++() {
-  if (next_ == list_->names_.size()) {
-    *this = Iterator();
-    return *this;
-  }
-  int slot = unit_.slot;
-  do ++slot;
-  while (!list_->occupied_[slot]);
-  *this = Iterator(list_, slot, next_);
-  return *this;
-}
 
 TroopList::Iterator TroopList::begin() const {
   if (names_.empty()) return end();
@@ -133,12 +98,14 @@ void TroopList::assign(const std::array<std::string_view, kTroopSlots>& texts) {
     if (!text.empty()) bytes += writeLength(text.size(), prefix) + text.size();
   }
   TroopList list;
-  list.names_.reserve(bytes);  // one allocation of the exact size
+  list.names_.resize(bytes);  // one allocation of the exact size
+  char* out = list.names_.data();
   for (int slot = 0; slot < kTroopSlots; ++slot) {
     const std::string_view text = texts[slot];
     if (text.empty()) continue;
-    list.names_.append(prefix, writeLength(text.size(), prefix));
-    list.names_.append(text);
+    out += writeLength(text.size(), out);
+    std::memcpy(out, text.data(), text.size());
+    out += text.size();
     list.occupied_.set(slot);
   }
   *this = std::move(list);

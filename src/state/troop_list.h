@@ -73,6 +73,11 @@ class TroopList {
   bool operator==(const TroopList&) const = default;
 
  private:
+  struct Entry {
+    std::string_view name;
+    std::size_t next;  // where the following entry begins
+  };
+  static Entry readEntry(std::string_view names, std::size_t offset);
   std::size_t offsetOf(int slot) const;
 
   std::bitset<kTroopSlots> occupied_;
@@ -80,6 +85,41 @@ class TroopList {
   // follow), then the name.
   std::string names_;
 };
+
+// Walks run in every save and every report, so their steps are inline.
+inline TroopList::Entry TroopList::readEntry(std::string_view names, std::size_t offset) {
+  // Most names are shorter than 128 bytes: one length byte.
+  const auto first = static_cast<unsigned char>(names[offset]);
+  if (first < 0x80) return {std::string_view(names.data() + offset + 1, first), offset + 1 + first};
+  std::size_t size = 0;
+  int shift = 0;
+  unsigned char byte = 0;
+  do {
+    byte = static_cast<unsigned char>(names[offset++]);
+    size |= static_cast<std::size_t>(byte & 0x7f) << shift;
+    shift += 7;
+  } while ((byte & 0x80) != 0);
+  return {std::string_view(names.data() + offset, size), offset + size};
+}
+
+inline TroopList::Iterator::Iterator(const TroopList* list, int slot, std::size_t offset) : list_(list) {
+  const Entry entry = readEntry(list_->names_, offset);
+  unit_ = {slot, entry.name};
+  next_ = entry.next;
+}
+
+inline TroopList::Iterator& TroopList::Iterator::operator++() {
+  if (next_ == list_->names_.size()) {
+    *this = Iterator();
+    return *this;
+  }
+  do ++unit_.slot;
+  while (!list_->occupied_[unit_.slot]);
+  const Entry entry = readEntry(list_->names_, next_);
+  unit_.name = entry.name;
+  next_ = entry.next;
+  return *this;
+}
 
 // Puts the unit into the lowest empty slot; returns false (and changes nothing) when all are taken.
 bool addUnit(TroopList& list, std::string_view unitName);
