@@ -2,40 +2,24 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "console/posix_file_system.h"
-#include "persistence/save_fields.h"
+#include "full_campaign.h"
 #include "persistence/save_file.h"
 #include "state/campaign_state.h"
 
 namespace vaskorath {
 namespace {
 
-// Puts a short value into every saved field, so every text slot of the file is non-empty.
-struct FillEverything {
-  void text(std::string& value) { value = "Legionaer"; }
-  void number(int& value, ValueRange range) { value = std::clamp(1234, range.minimum, range.maximum); }
-  void flag(bool& value) { value = true; }
-};
-
 // A new campaign of two players, as its first autosave in round 2 holds it.
 std::unique_ptr<CampaignState> freshCampaign() {
   auto state = makeCampaignState();
   state->anzahlspieler = 2;
   state->runde = 2;
-  return state;
-}
-
-std::unique_ptr<CampaignState> fullCampaign() {
-  auto state = makeCampaignState();
-  FillEverything fill;
-  walkSaveFields(*state, fill);
-  state->endrunde = state->runde + 1;  // a save is written before the round limit
   return state;
 }
 

@@ -29,7 +29,7 @@ struct DetectionGame : TestGame {
   int caraLocation(const std::string& name) { return addLocation(name, "Cara"); }
   MarchRecord& attack(int faction, const std::string& target, int unitCount) {
     MarchRecord& march = addMarch(faction, "Angriffsbefehl: ...", "Hauptplanet Irgendwo", "Hauptplanet " + target, 4, {});
-    for (int unit = 0; unit < unitCount; ++unit) march.units[unit] = "Trupp";
+    for (int unit = 0; unit < unitCount; ++unit) march.units.set(unit, "Trupp");
     return march;
   }
   // The battle list and the prompt, read until the input ends.

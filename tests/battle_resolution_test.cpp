@@ -48,7 +48,7 @@ TEST(BattleResolution, AWinningAttackerTakesTheLocationWithItsGarrisonAndProduct
   // Bert's own attack waits for its battle at Terra: his defender message must not go there.
   test.addMarch(1, "Angriffsbefehl: ...", "Hauptplanet Fels (Heimatplanet)", "Hauptplanet Terra", 4, {"Schrauber"});
   LocationRecord& fels = test.at(test.fels);
-  fels.troops[2][kRebelFaction][4] = "Glutkrieger Trupp";
+  fels.troops[2][kRebelFaction].set(4, "Glutkrieger Trupp");
   fels.productionItem[4] = "Schrauber";
   fels.productionDueRound = 6;
   fels.rebelRace = "Valkaren";
@@ -115,9 +115,9 @@ TEST(BattleResolution, AWinningDefenderKeepsTheLocationAndEveryAttackerIsLost) {
       .reconMode = "e";
   // Bert's garrison with a hole at slot 1: number 2 is the Blechkrieger of slot 2.
   TroopList& garrison = test.at(test.fels).troops[4][1];
-  garrison[1].clear();
-  garrison[2] = "Blechkrieger";
-  garrison[3] = "Schrauber";
+  garrison.clear(1);
+  garrison.set(2, "Blechkrieger");
+  garrison.set(3, "Schrauber");
   test.fight(test.fels);
 
   EXPECT_NE(test.console.output().find("\n- Truppen von Cara -\n  Valkaren Trupp (entdeckte Aufklaerungstruppen)\n"),

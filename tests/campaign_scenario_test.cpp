@@ -100,7 +100,9 @@ TEST(CampaignScenario, EveryOrderOfARoundIsToldInTheReportsThatFollow) {
   const LocationRecord& terra = test.state->planetenliste[0];
   EXPECT_EQ(terra.owner, "Anna");
   EXPECT_EQ(countUnits(terra.troops[0][0]), 8);
-  EXPECT_EQ(std::count(terra.troops[0][0].begin(), terra.troops[0][0].end(), "Ferox Transporter"), 2);
+  EXPECT_EQ(std::count_if(terra.troops[0][0].begin(), terra.troops[0][0].end(),
+                          [](const TroopList::Unit& unit) { return unit.name == "Ferox Transporter"; }),
+            2);
   EXPECT_EQ(test.files.files.count("autosave.txt"), 1u);
 }
 

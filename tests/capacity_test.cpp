@@ -107,8 +107,8 @@ TEST(Capacity, ListsOfTwoHundredTakeWhatFitsAndKeepTheRest) {
   EXPECT_TRUE(test.console.output().ends_with("Abbruch!\n\nDruecken Sie eine beliebige Taste . . .\n"));
 
   // Five units arrive at a garrison with two free slots: the first two join, three stay behind.
-  garrison[17].clear();
-  garrison[199].clear();
+  garrison.clear(17);
+  garrison.clear(199);
   test.state->runde = 4;
   test.addMarch(0, "Marschbefehl: ...", "Aussenposten Mond", "Hauptplanet Terra", 4,
                 {"Ferox Transporter", "Laeuferschwadron", "Plasmawerfertrupps", "Granatwerfertrupps",

@@ -40,7 +40,7 @@ TEST(FinalCount, ListsTheHoldingsOfEveryFactionInPlayAndChroniclesTheirCounts) {
   test.state->planetenliste[50].troops[0][0][0] = "Kadrischer Sturmtrupp";
   // Cara: two at Nebel around an emptied slot, one standing at Terra.
   test.placeUnits(nebel, 2, {"Morgathen Fuerst", "Morgathen Trupp", "Morgathen Trupp"});
-  locations[nebel].troops[3][2][1].clear();
+  locations[nebel].troops[3][2].clear(1);
   test.placeUnits(terra, 2, {"Klingenschwarm"});
   // The rebels: garrisons of two races at Kappa.
   test.placeUnits(kappa, kRebelFaction, {"Brukka Horde", "Brukka Horde"}, 4);

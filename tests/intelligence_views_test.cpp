@@ -32,14 +32,14 @@ TEST(EnemyTroopsView, ListsTroopsProductionAndMarchesOfTheDatabase) {
   const std::string mond = "Zu Aussenposten Mond (Runde 6):";
   auto& locations = test.state->spionageliste[0].locationReports;
   locations[1].header = gaia;
-  locations[1].troops[0] = "  Ferox Transporter  Valkaren Trupp";
-  locations[1].troops[4] = "  Gleiterschwadron";
+  locations[1].troops.set(0, "  Ferox Transporter  Valkaren Trupp");
+  locations[1].troops.set(4, "  Gleiterschwadron");
   locations[1].productionText = "  Gleiterschwadron";
   locations[1].productionDueRound = 8;
   locations[3].header = mond;
   locations[3].productionText = "  - keine Bauaktivitaeten -";
   locations[7].header = "Zu Hauptplanet Vesta:";  // troops seen, production not inspected
-  locations[7].troops[0] = "  Valkaren Trupp";
+  locations[7].troops.set(0, "  Valkaren Trupp");
   auto& marches = test.state->spionageliste[0].marchReports;
   marches[0].header = "Truppenmarsch (Bert):";
   marches[0].briefText = "  Spieler: Bert   Ankunft in Runde: ";
@@ -49,7 +49,7 @@ TEST(EnemyTroopsView, ListsTroopsProductionAndMarchesOfTheDatabase) {
   marches[4].briefArrivalRound = 9;
   marches[4].detailedText = "  Spieler: Cara   genau   Ankunft in Runde: ";
   marches[4].detailedArrivalRound = 10;
-  marches[4].troops[1] = "Gleiterschwadron";
+  marches[4].troops.set(1, "Gleiterschwadron");
 
   showEnemyTroops(test.game, 0);
   EXPECT_EQ(test.console.currentScreen(), kViewTitle + section("Truppenteile") + gaia + "\n" +

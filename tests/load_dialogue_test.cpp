@@ -31,7 +31,7 @@ std::string savedCampaign() {
   saved.addPlayer(1, "Bert", "Brukkas");
   saved.addLocation("Terra (Heimatplanet)", "Anna");
   saved.addLocation("Fels (Heimatplanet)", "Bert");
-  saved.state->planetenliste[0].troops[0][0][0] = "Legionaer";
+  saved.state->planetenliste[0].troops[0][0].set(0, "Legionaer");
   saved.state->spielerliste[1].credits = 750;
   saved.state->runde = 5;
   saved.state->endrunde = 12;

@@ -38,10 +38,10 @@ TEST(Locations, OrderKindsComeFromThePositionOfTheFirstB) {
 
 TEST(Locations, OccupiedPositionsCountASlotOnceOverAllRaceGrids) {
   LocationRecord location;
-  location.troops[0][kRebelFaction][3] = "Kadrischer Sturmtrupp";
-  location.troops[2][kRebelFaction][3] = "Glutkrieger Trupp";
-  location.troops[4][kRebelFaction][7] = "Brukka Horde";
-  location.troops[1][0][3] = "Valkaren Trupp";
+  location.troops[0][kRebelFaction].set(3, "Kadrischer Sturmtrupp");
+  location.troops[2][kRebelFaction].set(3, "Glutkrieger Trupp");
+  location.troops[4][kRebelFaction].set(7, "Brukka Horde");
+  location.troops[1][0].set(3, "Valkaren Trupp");
   EXPECT_EQ(countOccupiedSlots(location, kRebelFaction), 2);
   EXPECT_EQ(countOccupiedPositions(location), 3);
   EXPECT_TRUE(positionOccupied(location, 0, 3));

@@ -30,7 +30,7 @@ struct OrderGame : TestGame {
     luna = addLocation("Luna", "Anna", kKindOutpost, 1723);
     fels = addLocation("Fels (Heimatplanet)", "Bert", kKindMainPlanet, 1812);
     placeUnits(terra, 0, {"Stabseinheit mit Tribun", "Laeuferschwadron", "Ferox Transporter", "Kadrischer Sturmtrupp"});
-    garrison()[1].clear();
+    garrison().clear(1);
   }
   TroopList& garrison() { return state->planetenliste[terra].troops[0][0]; }
   MarchRecord& record(int index) { return state->marschliste[0][index]; }
@@ -161,7 +161,7 @@ TEST(MarchOrders, AnOrderThatArrivesWhenTheCampaignHasEndedSaysSoAndMayStillBeGi
 TEST(MarchOrders, TheFreeRecordIsTakenClearedOfStrayUnitsOrTheOrderIsRefused) {
   OrderGame test("1\n1\n0\nLuna\nj\n");
   MarchRecord& stale = test.record(0);
-  stale.units[5] = "Kerberan Haubitze";  // found no garrison slot when its march ended
+  stale.units.set(5, "Kerberan Haubitze");  // found no garrison slot when its march ended
   stale.visibilityScore = 9;
   stale.reportText = "Noch nicht gemeldet";
   runOrderDialogue(test.game, 0);

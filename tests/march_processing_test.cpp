@@ -39,7 +39,7 @@ struct RoundGame : TestGame {
 TEST(Arrivals, MarchesToAnOwnLocationJoinTheGarrisonAndTellWhatTheyWere) {
   RoundGame test;
   test.placeUnits(test.terra, 0, {"Stabseinheit mit Tribun", "Ferox Transporter"});
-  test.at(test.terra).troops[0][0][0].clear();  // a hole in front of the Ferox
+  test.at(test.terra).troops[0][0].clear(0);  // a hole in front of the Ferox
   test.addMarch(0, "Angriffsbefehl: ...", "Hauptplanet Luna", "Hauptplanet Terra", 4, {"Kadrischer Sturmtrupp"});
   test.addMarch(0, "Erkundungsbefehl: ...", "Hauptplanet Luna", "Hauptplanet Terra (Heimatplanet)", 4,
                 {"Granatwerfertrupps"}).reconMode = "j";

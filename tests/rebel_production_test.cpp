@@ -31,14 +31,14 @@ TEST(RebelProduction, ADueUnitJoinsTheGarrisonAndTheGarrisonCountsSlotIndices) {
   LocationRecord& small = test.state->planetenliste[hort];
   small.rebelRace = "Morgathen";
   // Eight slot indices and a hole at 1 that takes the delivery; slot 3 holds two races, counted once.
-  for (int slot : {0, 2, 3, 4, 5, 6, 7, 8}) small.troops[3][kRebelFaction][slot] = "Klingenschwarm";
-  small.troops[0][kRebelFaction][3] = "Ferox Transporter";
+  for (int slot : {0, 2, 3, 4, 5, 6, 7, 8}) small.troops[3][kRebelFaction].set(slot, "Klingenschwarm");
+  small.troops[0][kRebelFaction].set(3, "Ferox Transporter");
   test.setProduction(hort, 3, "Morgathen Fuerst", 4);
   // Ten slot indices over two races: nothing new.
   const int wall = test.addLocation("Wall", "Rebellen");
   test.state->planetenliste[wall].rebelRace = "Morgathen";
   for (int slot = 0; slot < 10; ++slot)
-    test.state->planetenliste[wall].troops[slot < 5 ? 0 : 3][5][slot] = "x";
+    test.state->planetenliste[wall].troops[slot < 5 ? 0 : 3][5].set(slot, "x");
   test.state->runde = 4;
 
   runRebelProduction(test.game);

@@ -49,7 +49,7 @@ TEST(ReconnaissanceResults, ATroopReportIsMadeOnceAndExpiresTenRoundsLater) {
   ReconCampaign test;
   // Bert's row of every race grid makes the entries; the rebels' unit is not his.
   test.placeUnits(test.gaia, 1, {"Valkaren Trupp", "Valkaren Trupp", "Gleiterschwadron"});
-  test.state->planetenliste[test.gaia].troops[kValkaren][1][1].clear();
+  test.state->planetenliste[test.gaia].troops[kValkaren][1].clear(1);
   test.placeUnits(test.gaia, 1, {"Ferox Transporter"}, 0);
   test.placeUnits(test.gaia, kRebelFaction, {"Valkaren Trupp"}, kValkaren);
   // Typed without " (Heimatplanet)" in the order, so the origin of the way home lacks it too.
@@ -93,7 +93,7 @@ TEST(ReconnaissanceResults, ProductionPartsEndInTheirRoundAndANewerReportReplace
 
   // Round 7: Gaia builds nothing any more and a unit has left; the second look replaces the first.
   gaia.productionItem[kValkaren].clear();
-  gaia.troops[kValkaren][1][0].clear();
+  gaia.troops[kValkaren][1].clear(0);
   test.returning("Hauptplanet Gaia", "s");
   test.reportIn(7, 1);
   const LocationReport& newer = test.report(test.gaia);

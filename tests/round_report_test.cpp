@@ -27,7 +27,7 @@ TEST(RoundReport, ShowsEveryEventOfTheRoundInItsSection) {
   const int gaia = test.addLocation("Gaia (Heimatplanet)", "Anna");
   const int kolonie = test.addLocation("Kolonie", "Anna");
   for (const char* outpost : {"Ost", "West", "Sued"}) test.addLocation(outpost, "Anna", kKindOutpost);
-  test.state->planetenliste[gaia].troops[2][0][1] = "Kommandant Ilyeth";  // the unit goes into slot 0
+  test.state->planetenliste[gaia].troops[2][0].set(1, "Kommandant Ilyeth");  // the unit goes into slot 0
   test.setProduction(gaia, 2, "Glutkrieger Trupp", 4);
   test.setProduction(kolonie, 2, "Befestigungsausbau", 4);
   test.state->creditgabemenge[0] = 50;
@@ -134,7 +134,7 @@ TEST(RoundReport, CompletesOnlyWhatTheOwnerCanReceive) {
   EXPECT_EQ(countUnits(test.state->planetenliste[conquered].troops[0][0]), 0);
 
   test.state->runde = 7;
-  test.state->planetenliste[full].troops[0][0][150].clear();
+  test.state->planetenliste[full].troops[0][0].clear(150);
   showRoundReport(test.game, 0);
   EXPECT_NE(test.console.currentScreen().find(
                 "Auf Hauptplanet Voll wurde folgendes fertiggestellt: - Ferox Transporter -\n"),

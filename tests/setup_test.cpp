@@ -32,9 +32,7 @@ std::string rebelInput(const Places& mainPlanets = {}, const Places& outposts = 
 
 std::vector<std::string> unitsOf(const TroopList& list) {
   std::vector<std::string> units;
-  for (const std::string& unit : list) {
-    if (!unit.empty()) units.push_back(unit);
-  }
+  for (const TroopList::Unit& unit : list) units.emplace_back(unit.name);
   return units;
 }
 

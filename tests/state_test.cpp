@@ -1,6 +1,9 @@
 // The campaign state: initial values, troop list slots, random generator, march list compaction.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "state/campaign_state.h"
 #include "state/march_list.h"
 #include "state/random.h"
@@ -48,8 +51,8 @@ TEST(TroopList, KeepsHolesAndFillsTheFirstHole) {
   ASSERT_TRUE(addUnit(list, "A"));
   ASSERT_TRUE(addUnit(list, "B"));
   ASSERT_TRUE(addUnit(list, "C"));
-  list[0].clear();
-  list[1].clear();
+  list.clear(0);
+  list.clear(1);
   EXPECT_EQ(list[2], "C");  // removal leaves a hole, nothing moves up
   ASSERT_TRUE(addUnit(list, "D"));
   EXPECT_EQ(list[0], "D");
@@ -62,6 +65,61 @@ TEST(TroopList, RefusesAUnitWhenAllSlotsAreTaken) {
   for (int slot = 0; slot < kTroopSlots; ++slot) ASSERT_TRUE(addUnit(list, "X"));
   EXPECT_FALSE(addUnit(list, "Y"));
   EXPECT_EQ(countUnits(list), kTroopSlots);
+  list.clear(199);
+  ASSERT_TRUE(addUnit(list, "Y"));
+  EXPECT_EQ(list[199], "Y");
+  EXPECT_EQ(list[198], "X");
+}
+
+TEST(TroopList, AnyTextStaysInItsSlotWhileItsNeighboursChange) {
+  const std::string longName(20000, 'L');  // longer than one and two length bytes can tell
+  const std::string oddBytes("\0\x80\xff\n\r", 5);
+  TroopList list;
+  list.set(7, "Mitte");
+  list.set(3, oddBytes);
+  list.set(199, longName);
+  list.set(0, "A");
+  list.set(7, std::string(130, 'm'));  // a longer text replaces a short one
+  list.set(3, "k");                    // and a short one a long one
+  list.set(5, "");                     // the empty text leaves the slot empty
+  list.set(0, list[199]);              // a text of the list itself
+  EXPECT_EQ(list[0], longName);
+  EXPECT_EQ(list[3], "k");
+  EXPECT_EQ(list[5], "");
+  EXPECT_EQ(list[7], std::string(130, 'm'));
+  EXPECT_EQ(list[199], longName);
+  std::vector<int> slots;
+  for (const TroopList::Unit& unit : list) {
+    slots.push_back(unit.slot);
+    EXPECT_EQ(unit.name, list[unit.slot]);
+  }
+  EXPECT_EQ(slots, (std::vector<int>{0, 3, 7, 199}));
+  list.set(3, oddBytes);
+  list.clear(7);
+  EXPECT_EQ(list[3], oddBytes);
+  EXPECT_EQ(list[199], longName);
+  EXPECT_EQ(countUnits(list), 3);
+}
+
+TEST(TroopList, EqualWhenEverySlotHoldsTheSameTextHoweverItGotThere) {
+  TroopList added;
+  for (const char* unit : {"A", "B", "C"}) addUnit(added, unit);
+  added.clear(1);
+  TroopList set;
+  set.set(2, "C");
+  set.set(0, "A");
+  EXPECT_EQ(added, set);
+  TroopList copy = set;
+  copy.set(2, "D");
+  EXPECT_NE(copy, set);  // copies are independent
+  EXPECT_EQ(set[2], "C");
+  copy.clear(2);
+  set.clear(2);
+  EXPECT_EQ(copy, set);
+  set.fill("E");
+  copy.clear();
+  EXPECT_EQ(countUnits(set), kTroopSlots);
+  EXPECT_EQ(copy, TroopList());
 }
 
 TEST(Random, FollowsTheClassicSequenceForSeedOne) {
@@ -80,7 +138,7 @@ TEST(Random, DigitAddsTheCounterBeforeReducing) {
 MarchRecord march(std::string order, std::string unit) {
   MarchRecord record;
   record.orderText = std::move(order);
-  record.units[0] = std::move(unit);
+  record.units.set(0, unit);
   record.arrivalRound = 5;
   return record;
 }

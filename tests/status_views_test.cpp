@@ -142,22 +142,22 @@ TEST(OwnTroopsView, ListsTheUnitsOfEachOwnLocationAndTheMarchesWithTheirRemainin
   test.state->runde = 5;
   const int terra = test.addLocation("Terra (Heimatplanet)", "Anna");
   TroopList& annas = test.state->planetenliste[terra].troops[1][0];
-  annas[0] = "Kampfautomat Torvin";
-  annas[2] = "Valkaren Trupp";                                             // behind a hole
-  test.state->planetenliste[terra].troops[1][5][0] = "Valkaren Trupp";     // the rebels' unit: not Anna's
-  test.state->planetenliste[terra].troops[0][0][0] = "Ferox Transporter";  // another race: not listed
+  annas.set(0, "Kampfautomat Torvin");
+  annas.set(2, "Valkaren Trupp");                                             // behind a hole
+  test.state->planetenliste[terra].troops[1][5].set(0, "Valkaren Trupp");     // the rebels' unit: not Anna's
+  test.state->planetenliste[terra].troops[0][0].set(0, "Ferox Transporter");  // another race: not listed
   test.addLocation("Gaia", "Bert");
   test.addLocation("Mond", "Anna", kKindOutpost);
 
   MarchRecord& arriving = test.state->marschliste[0][0];
   arriving.orderText = "Marschbefehl: Folgende Truppen marschieren von Terra nach Mond.";
   arriving.arrivalRound = 5;
-  arriving.units[0] = "Transporter Bastion";
-  arriving.units[3] = "Gleiterschwadron";
+  arriving.units.set(0, "Transporter Bastion");
+  arriving.units.set(3, "Gleiterschwadron");
   MarchRecord& scouting = test.state->marschliste[0][1];
   scouting.orderText = "Erkundungsbefehl: Erkundung von Gaia.";
   scouting.arrivalRound = 8;
-  scouting.units[0] = "Gleiterschwadron";
+  scouting.units.set(0, "Gleiterschwadron");
   test.state->marschliste[1][0].orderText = "Angriffsbefehl: Berts Angriff";
 
   showOwnTroops(test.game, 0);

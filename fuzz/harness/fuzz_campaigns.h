@@ -13,7 +13,7 @@ struct StateDeleter {
 using StatePointer = std::unique_ptr<CampaignState, StateDeleter>;
 
 // A fresh campaign state in memory the system may back with huge pages, so that forking a
-// process that holds it copies a few page table entries instead of 25,000.
+// process that holds it copies a few page table entries instead of about a thousand.
 StatePointer makeForkFriendlyState();
 
 // Three players (Anna, Bert, Cara) and the rebels, eight rounds, marches that arrive in round 2:

@@ -52,6 +52,7 @@ struct ValueLineWalk {
   std::vector<int> lines;
 
   void text(const std::string&) { ++line; }
+  void troops(const TroopList&) { line += kTroopSlots; }
   void number(int, ValueRange) { lines.push_back(line++); }
   void flag(bool) { lines.push_back(line++); }
 };

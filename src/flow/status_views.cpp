@@ -48,13 +48,8 @@ void printFactionLocations(Console& console, const CampaignState& state, int fac
 
 // The units of one troop list, one per line with the given indent; returns how many there were.
 int printUnits(Console& console, const TroopList& units, std::string_view indent) {
-  int count = 0;
-  for (const std::string& unit : units) {
-    if (unit.empty()) continue;
-    console.print(indent, unit, "\n");
-    ++count;
-  }
-  return count;
+  for (const TroopList::Unit& unit : units) console.print(indent, unit.name, "\n");
+  return countUnits(units);
 }
 
 void printStationedTroops(Console& console, const CampaignState& state, int player) {

@@ -94,19 +94,19 @@ void showUnitSelection(Game& game, const Origin& origin, const TroopList* troops
   game.console.print("Auf ", origin.kind, " ", origin.name, " sind folgende Truppenteile stationiert:\n",
                      std::string(60, '-'), "\n");
   int number = 0;
-  for (int slot = 0; troops != nullptr && slot < kTroopSlots; ++slot) {
-    const std::string& unit = (*troops)[slot];
-    if (unit.empty()) continue;
-    ++number;
-    if (number == toggled) marked[slot] = !marked[slot];
-    game.console.print(number, " ", unit);
-    if (marked[slot]) {
-      game.console.write(" <-- Vorgesehen zum Marschieren");
-      march.units[number - 1] = unit;
-    } else {
-      march.units[number - 1].clear();
+  if (troops != nullptr) {
+    for (const TroopList::Unit& unit : *troops) {
+      ++number;
+      if (number == toggled) marked[unit.slot] = !marked[unit.slot];
+      game.console.print(number, " ", unit.name);
+      if (marked[unit.slot]) {
+        game.console.write(" <-- Vorgesehen zum Marschieren");
+        march.units.set(number - 1, unit.name);
+      } else {
+        march.units.clear(number - 1);
+      }
+      game.console.write("\n");
     }
-    game.console.write("\n");
   }
   if (number == 0) game.console.write("  - keine -\n");
 }
@@ -168,7 +168,7 @@ bool askConfirmation(Game& game, int duration) {
 }
 
 // Three times the visibility of each unit of the player's race that marches.
-int visibilityOf(const std::string& unit, int race) {
+int visibilityOf(std::string_view unit, int race) {
   if (race < 0) return 0;
   int score = 0;
   for (const UnitType& type : preisliste.units[race]) {
@@ -181,10 +181,9 @@ void confirmOrder(Game& game, int player, MarchRecord& march) {
   game.console.write("Vielen Dank, der Befehl wurde erteilt!\n\n");
   game.console.print(march.orderText, " Marschdauer: ", march.duration, " Runde(n).\n");
   const int race = raceIndexOf(game.state.spielerliste[player]);
-  for (const std::string& unit : march.units) {
-    if (unit.empty()) continue;
-    game.console.print(unit, "\n");
-    march.visibilityScore += visibilityOf(unit, race);
+  for (const TroopList::Unit& unit : march.units) {
+    game.console.print(unit.name, "\n");
+    march.visibilityScore += visibilityOf(unit.name, race);
   }
   game.console.write("\n");
   game.console.pause();
@@ -238,7 +237,7 @@ void runOrderDialogue(Game& game, int player) {
     return;
   }
   for (int slot = 0; slot < kTroopSlots; ++slot) {
-    if (marked[slot]) (*troops)[slot].clear();
+    if (marked[slot]) troops->clear(slot);
   }
 
   std::string typed;

@@ -1,7 +1,11 @@
 // The order of the fields in a save file, written down once: the writer and the reader both walk it.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <climits>
+#include <string>
+#include <type_traits>
 
 #include "state/campaign_state.h"
 
@@ -64,16 +68,33 @@ inline constexpr ValueRange kVisibilityScore{0, 1'000'000};
 inline constexpr ValueRange kDeliveryCountdown{0, 1000};
 inline constexpr ValueRange kPrice{0, INT_MAX};
 
-// A visitor has text(s), number(n, range) and flag(b); it receives references into `state`, so the same
-// walk serves a const state (writer, checker) and a mutable one (loader). State is CampaignState
-// or const CampaignState. Only the checking visitor looks at the range.
+// A visitor has text(s), number(n, range) and flag(b), and may have troops(list); it receives
+// references into `state`, so the same walk serves a const state (writer, checker) and a mutable
+// one (loader). State is CampaignState or const CampaignState. Only the checking visitor looks at
+// the range.
 
-// Every slot of the troop grid of one race at a location: factions 0 to 5, slots 0 to 199 each.
+// One troop list: slots 0 to 199, one text line each. A visitor with troops(list) takes the whole
+// list at once; any other sees each slot as a text of its own.
+template <typename List, typename Visitor>
+void walkTroopList(List& list, Visitor& visit) {
+  if constexpr (requires { visit.troops(list); }) {
+    visit.troops(list);
+  } else {
+    std::array<std::string, kTroopSlots> texts;
+    for (const TroopList::Unit& unit : list) texts[unit.slot] = unit.name;
+    for (std::string& text : texts) visit.text(text);
+    if constexpr (!std::is_const_v<List>) {
+      std::array<std::string_view, kTroopSlots> views;
+      std::copy(texts.begin(), texts.end(), views.begin());
+      list.assign(views);
+    }
+  }
+}
+
+// The troop grid of one race at a location: factions 0 to 5.
 template <typename Location, typename Visitor>
 void walkTroopGrid(Location& location, int race, Visitor& visit) {
-  for (auto& factionTroops : location.troops[race]) {
-    for (auto& slot : factionTroops) visit.text(slot);
-  }
+  for (auto& factionTroops : location.troops[race]) walkTroopList(factionTroops, visit);
 }
 
 // Block 1: per location, five inbox messages of that index, then the location's fields.
@@ -139,7 +160,7 @@ void walkMarchReport(Report& report, Visitor& visit) {
   visit.text(report.detailedText);
   visit.number(report.detailedArrivalRound, kStoredRound);
   visit.text(report.header);
-  for (auto& slot : report.troops) visit.text(slot);
+  walkTroopList(report.troops, visit);
   visit.text(report.briefText);
   visit.number(report.briefArrivalRound, kStoredRound);
 }
@@ -150,7 +171,7 @@ void walkLocationReport(Report& report, Visitor& visit) {
   visit.text(report.header);
   visit.number(report.productionDueRound, kStoredRound);
   visit.text(report.productionText);
-  for (auto& slot : report.troops) visit.text(slot);
+  walkTroopList(report.troops, visit);
   visit.number(report.expiryRound, kStoredRound);
 }
 
@@ -170,7 +191,7 @@ void walkMarchBlock(State& state, Visitor& visit) {
       visit.text(march.reservedText);
       visit.number(march.reservedNumber, kAnyNumber);
       visit.text(march.origin);
-      for (auto& slot : march.units) visit.text(slot);
+      walkTroopList(march.units, visit);
       visit.text(march.destination);
       visit.text(march.orderText);
       auto& battle = state.eventslist[faction][index];

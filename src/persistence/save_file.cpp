@@ -18,6 +18,13 @@ namespace {
 // Longest int in decimal: "-2147483648".
 constexpr std::size_t kMaxNumberLength = 11;
 
+// An empty troop list as the file holds it with "\n" line ends.
+constexpr std::array<char, kTroopSlots> kEmptyTroopLines = [] {
+  std::array<char, kTroopSlots> lines{};
+  lines.fill('\n');
+  return lines;
+}();
+
 // A whole 32-bit number with an optional leading "-" and nothing else: no blanks, no "+".
 std::optional<int> parseNumber(std::string_view line) {
   int value = 0;
@@ -33,6 +40,10 @@ struct SizeCounter {
   std::size_t bytes = 0;
 
   void text(const std::string& value) { bytes += value.size() + lineEndBytes; }
+  void troops(const TroopList& list) {
+    bytes += kTroopSlots * lineEndBytes;
+    for (const TroopList::Unit& unit : list) bytes += unit.name.size();
+  }
   void number(int value, ValueRange) {
     char buffer[kMaxNumberLength];
     bytes += static_cast<std::size_t>(std::to_chars(buffer, buffer + kMaxNumberLength, value).ptr - buffer) +
@@ -49,13 +60,16 @@ class LineWriter {
   LineWriter(const CampaignState& state, std::size_t expectedBytes, std::string_view lineEnd)
       : state_(state), lineEnd_(lineEnd), buffer_(expectedBytes, '\0'), cursor_(buffer_.data()) {}
 
-  void text(const std::string& value) {
-    reserve(value.size() + lineEnd_.size());
-    if (!value.empty()) {
-      std::memcpy(cursor_, value.data(), value.size());
-      cursor_ += value.size();
+  void text(const std::string& value) { line(value); }
+  // The units in their slots, an empty line for each hole.
+  void troops(const TroopList& list) {
+    int slot = 0;
+    for (const TroopList::Unit& unit : list) {
+      if (unit.slot > slot) emptyLines(unit.slot - slot);
+      line(unit.name);
+      slot = unit.slot + 1;
     }
-    endLine();
+    emptyLines(kTroopSlots - slot);
   }
   void number(int value, ValueRange) {
     reserve(kMaxNumberLength + lineEnd_.size());
@@ -74,6 +88,23 @@ class LineWriter {
   }
 
  private:
+  void line(std::string_view value) {
+    reserve(value.size() + lineEnd_.size());
+    if (!value.empty()) {
+      std::memcpy(cursor_, value.data(), value.size());
+      cursor_ += value.size();
+    }
+    endLine();
+  }
+  void emptyLines(int count) {
+    reserve(static_cast<std::size_t>(count) * lineEnd_.size());
+    if (lineEnd_.size() == 1) {
+      std::memset(cursor_, lineEnd_.front(), static_cast<std::size_t>(count));
+      cursor_ += count;
+      return;
+    }
+    for (int line = 0; line < count; ++line) endLine();
+  }
   void reserve(std::size_t bytes) {
     if (static_cast<std::size_t>(buffer_.data() + buffer_.size() - cursor_) < bytes) grow(bytes);
   }
@@ -113,6 +144,18 @@ class LineCursor {
     return line;
   }
 
+  // Passes over an empty troop list in one step; false (and nothing passed) when the next lines
+  // are anything else.
+  bool skipEmptyTroopList() {
+    if (rest_.size() < kEmptyTroopLines.size() ||
+        std::memcmp(rest_.data(), kEmptyTroopLines.data(), kEmptyTroopLines.size()) != 0) {
+      return false;
+    }
+    rest_.remove_prefix(kEmptyTroopLines.size());
+    lineNumber_ += kTroopSlots;
+    return true;
+  }
+
   int lineNumber() const { return lineNumber_; }
   // What is left of the buffer, from the next line on.
   std::string_view rest() const { return rest_; }
@@ -131,6 +174,11 @@ struct LineChecker {
   std::string_view scalarBlock;
 
   void text(const std::string&) { next(); }
+  void troops(const TroopList&) {
+    // No block begins inside a troop list, so passing one over whole misses no block start.
+    if (lines.skipEmptyTroopList()) return;
+    for (int slot = 0; slot < kTroopSlots; ++slot) next();
+  }
   void number(int, ValueRange range) {
     const std::string_view line = next();
     if (!result.ok) return;
@@ -168,6 +216,15 @@ struct LineLoader {
     } else {
       value.assign(line);
     }
+  }
+  void troops(TroopList& list) {
+    if (lines.skipEmptyTroopList()) {
+      list.clear();
+      return;
+    }
+    std::array<std::string_view, kTroopSlots> texts;
+    for (std::string_view& text : texts) text = lines.next();
+    list.assign(texts);
   }
   void number(int& value, ValueRange) { value = parseNumber(lines.next()).value_or(0); }
   void flag(bool& value) { value = lines.next() == "1"; }

@@ -2,6 +2,10 @@
 #include "reports/intel_database.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "state/locations.h"
 
 namespace vaskorath {
 
@@ -38,17 +42,21 @@ void recordTroopReport(LocationReport& report, const LocationRecord& location, i
   report.header = "Zu " + std::string(kindWord(location.kind)) + location.name +
                   " konnten folgende Informationen gewonnen werden (letzter Bericht aus Runde " +
                   std::to_string(round) + "):";
-  const bool known = faction >= 0 && faction < kFactionCount;
-  for (int slot = 0; slot < kTroopSlots; ++slot) {
-    std::string& entry = report.troops[slot];
-    entry.clear();
-    if (!known) continue;
-    for (const auto& grid : location.troops) {
-      const std::string& unit = grid[faction][slot];
-      if (unit.empty()) continue;
+  report.troops.clear();
+  if (faction >= 0 && faction < kFactionCount) {
+    // Each slot's entry is complete once the next slot's units begin.
+    int slot = -1;
+    std::string entry;
+    forEachUnitBySlot(location, faction, [&](int unitSlot, int, std::string_view unit) {
+      if (unitSlot != slot && slot >= 0) {
+        report.troops.set(slot, entry);
+        entry.clear();
+      }
+      slot = unitSlot;
       entry += "  ";
       entry += unit;
-    }
+    });
+    if (slot >= 0) report.troops.set(slot, entry);
   }
   report.expiryRound = round + 10;
 }

@@ -27,9 +27,8 @@ void printKnownTroops(Console& console, const IntelDatabase& database) {
     if (report.header.empty()) continue;
     console.print(report.header, "\n");
     bool anyTroops = false;
-    for (const std::string& entry : report.troops) {
-      if (entry.empty()) continue;
-      console.print(entry, "\n");
+    for (const TroopList::Unit& entry : report.troops) {
+      console.print(entry.name, "\n");
       anyTroops = true;
       ++count;
     }
@@ -69,9 +68,7 @@ void printKnownMarches(Console& console, const IntelDatabase& database) {
     }
     console.print(report.detailedText, report.detailedArrivalRound, "\n");
     console.write("  Folgende Marschtruppen sind bekannt:\n");
-    for (const std::string& unit : report.troops) {
-      if (!unit.empty()) console.print(unit, "\n");
-    }
+    for (const TroopList::Unit& unit : report.troops) console.print(unit.name, "\n");
   }
   if (count == 0) console.write("- keine -\n");
 }

@@ -21,7 +21,7 @@ int ageLocationReports(Game& game, int player) {
     if (report.header.empty()) continue;
     const LocationRecord& location = state.planetenliste[index];
     if (report.expiryRound == round) {
-      report.troops.fill(std::string());
+      report.troops.clear();
       report.expiryRound = 0;
       report.header.clear();
       game.console.print(
@@ -52,7 +52,7 @@ int ageMarchReports(Game& game, int player) {
   for (MarchReport& report : game.state.spionageliste[player].marchReports) {
     if (report.header.empty()) continue;
     if (report.detailedArrivalRound != round && report.briefArrivalRound != round) continue;
-    report.troops.fill(std::string());
+    report.troops.clear();
     report.detailedArrivalRound = 0;
     report.briefArrivalRound = 0;
     report.header.clear();

@@ -2,6 +2,7 @@
 #include "resolution/battle_detection.h"
 
 #include <array>
+#include <bitset>
 #include <string>
 
 #include "resolution/reconnaissance.h"
@@ -14,16 +15,9 @@ namespace {
 
 // Number of slot indices that hold a unit in any row and any race grid.
 int countSlotsInUse(const LocationRecord& location) {
-  int count = 0;
-  for (int slot = 0; slot < kTroopSlots; ++slot) {
-    for (int faction = 0; faction < kFactionCount; ++faction) {
-      if (positionOccupied(location, faction, slot)) {
-        ++count;
-        break;
-      }
-    }
-  }
-  return count;
+  std::bitset<kTroopSlots> slots;
+  for (int faction = 0; faction < kFactionCount; ++faction) slots |= occupiedSlots(location, faction);
+  return static_cast<int>(slots.count());
 }
 
 // What the detection pass knows about one location while it scans the marches.

@@ -21,15 +21,14 @@ void listWinnerUnits(Game& game, const std::string& winnerName, const TroopList*
                      LossMarks& marks) {
   game.console.clearScreen();
   game.console.print("Folgende Truppen des Siegers (", winnerName, ") haben an der Schlacht teilgenommen:\n");
+  if (grid == nullptr) return;
   int number = 0;
-  for (int slot = 0; grid != nullptr && slot < kTroopSlots; ++slot) {
-    const std::string& unit = (*grid)[slot];
-    if (unit.empty()) continue;
+  for (const TroopList::Unit& unit : *grid) {
     ++number;
-    marks.slotOfNumber[number - 1] = slot;
+    marks.slotOfNumber[number - 1] = unit.slot;
     if (toggled == number) marks.destroyed[number - 1] = !marks.destroyed[number - 1];
     // Two blanks up to 9, one from 10 on, so that the names line up to 99.
-    game.console.print(number, number <= 9 ? "  " : " ", unit);
+    game.console.print(number, number <= 9 ? "  " : " ", unit.name);
     if (marks.destroyed[number - 1]) game.console.write(" <-- vernichtet");
     game.console.write("\n");
   }
@@ -50,9 +49,9 @@ std::vector<std::string> enterWinnerLosses(Game& game, const std::string& winner
   std::vector<std::string> destroyed;
   for (int number = 0; grid != nullptr && number < kTroopSlots; ++number) {
     if (!marks.destroyed[number]) continue;
-    std::string& unit = (*grid)[marks.slotOfNumber[number]];
-    destroyed.push_back(std::move(unit));
-    unit.clear();
+    const int slot = marks.slotOfNumber[number];
+    destroyed.emplace_back((*grid)[slot]);
+    grid->clear(slot);
   }
   game.console.write("\nVielen Dank, die Eingaben werden gespeichert.\n\n");
   game.console.pause();

@@ -50,9 +50,8 @@ void printMarchingTroops(Console& console, const CampaignState& state, int facti
   for (const MarchRecord& march : state.marschliste[faction]) {
     if (!isListed(march, battle, state.runde)) continue;
     const bool discovered = march.reconMode == "e";
-    for (const std::string& unit : march.units) {
-      if (unit.empty()) continue;
-      console.print("  ", unit, discovered ? " (entdeckte Aufklaerungstruppen)" : "", "\n");
+    for (const TroopList::Unit& unit : march.units) {
+      console.print("  ", unit.name, discovered ? " (entdeckte Aufklaerungstruppen)" : "", "\n");
       printed = true;
     }
   }
@@ -62,13 +61,9 @@ void printMarchingTroops(Console& console, const CampaignState& state, int facti
 // The owner's garrison; the rebels' garrison may stand in all five race grids.
 void printGarrison(Console& console, const FactionRecord& owner, int faction, const LocationRecord& location) {
   const int race = raceIndexOf(owner);
-  for (int slot = 0; slot < kTroopSlots; ++slot) {
-    for (int grid = 0; grid < kRaceCount; ++grid) {
-      if (!isRebelFaction(owner) && grid != race) continue;
-      const std::string& unit = location.troops[grid][faction][slot];
-      if (!unit.empty()) console.print("  ", unit, "\n");
-    }
-  }
+  forEachUnitBySlot(location, faction, [&](int, int grid, std::string_view unit) {
+    if (isRebelFaction(owner) || grid == race) console.print("  ", unit, "\n");
+  });
 }
 
 void showParticipants(Game& game, const Battle& battle) {
@@ -160,7 +155,7 @@ std::string victoryMessage(const MarchRecord& march) {
 void conquer(CampaignState& state, LocationRecord& location, const std::string& winnerName, bool rebelsWon) {
   for (int faction = 0; faction < kFactionCount; ++faction) {
     if (state.spielerliste[faction].playerName == winnerName) continue;
-    for (auto& grid : location.troops) grid[faction].fill(std::string());
+    for (auto& grid : location.troops) grid[faction].clear();
   }
   location.productionDueRound = 0;
   location.productionItem.fill(std::string());

@@ -3,6 +3,10 @@
 
 namespace vaskorath {
 
+// A fresh campaign starts at once only while its empty records stay small: every table is
+// reserved whole at start.
+static_assert(sizeof(CampaignState) <= 8'000'000, "an empty record must cost next to nothing");
+
 CampaignState::CampaignState() {
   creditgabehinweis.fill(kNobody);
   for (int faction = 0; faction < kFactionCount; ++faction) {

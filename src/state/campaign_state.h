@@ -1,4 +1,4 @@
-// CampaignState: the one in-memory state of a campaign. About 100 MB; always allocate it on the heap.
+// CampaignState: the one in-memory state of a campaign. About 4 MB fresh; always allocate it on the heap.
 #pragma once
 
 #include <array>

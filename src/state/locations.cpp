@@ -44,10 +44,13 @@ int factionIndexByName(const CampaignState& state, std::string_view name) {
 int raceIndexOf(const FactionRecord& faction) { return raceIndexByName(faction.race); }
 
 bool positionOccupied(const LocationRecord& location, int faction, int slot) {
-  for (const auto& grid : location.troops) {
-    if (!grid[faction][slot].empty()) return true;
-  }
-  return false;
+  return occupiedSlots(location, faction)[slot];
+}
+
+std::bitset<kTroopSlots> occupiedSlots(const LocationRecord& location, int faction) {
+  std::bitset<kTroopSlots> slots;
+  for (const auto& grid : location.troops) slots |= grid[faction].slots();
+  return slots;
 }
 
 int countOccupiedPositions(const LocationRecord& location) {
@@ -57,11 +60,7 @@ int countOccupiedPositions(const LocationRecord& location) {
 }
 
 int countOccupiedSlots(const LocationRecord& location, int faction) {
-  int count = 0;
-  for (int slot = 0; slot < kTroopSlots; ++slot) {
-    if (positionOccupied(location, faction, slot)) ++count;
-  }
-  return count;
+  return static_cast<int>(occupiedSlots(location, faction).count());
 }
 
 OrderKind orderKind(std::string_view orderText) {

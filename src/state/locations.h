@@ -1,6 +1,8 @@
 // Rules shared by every phase that names, finds or counts locations, factions and orders.
 #pragma once
 
+#include <array>
+#include <bitset>
 #include <string>
 #include <string_view>
 
@@ -35,6 +37,26 @@ int raceIndexOf(const FactionRecord& faction);
 
 // True when slot `slot` of faction `faction` holds a unit in any of the five race grids.
 bool positionOccupied(const LocationRecord& location, int faction, int slot);
+
+// The slot indices at which faction `faction` holds a unit in any of the five race grids.
+std::bitset<kTroopSlots> occupiedSlots(const LocationRecord& location, int faction);
+
+// Calls visit(slot, race, name) for each unit of faction `faction` at the location: in slot order,
+// and within one slot in race order.
+template <typename Visit>
+void forEachUnitBySlot(const LocationRecord& location, int faction, Visit visit) {
+  std::array<TroopList::Iterator, kRaceCount> next;
+  for (int race = 0; race < kRaceCount; ++race) next[race] = location.troops[race][faction].begin();
+  const std::bitset<kTroopSlots> slots = occupiedSlots(location, faction);
+  for (int slot = 0; slot < kTroopSlots; ++slot) {
+    if (!slots[slot]) continue;
+    for (int race = 0; race < kRaceCount; ++race) {
+      if (next[race] == location.troops[race][faction].end() || next[race]->slot != slot) continue;
+      visit(slot, race, next[race]->name);
+      ++next[race];
+    }
+  }
+}
 
 // Number of (faction row, slot) positions that hold a unit in any race grid.
 int countOccupiedPositions(const LocationRecord& location);
