@@ -1,6 +1,7 @@
 // The order dialogue of main menu entry 6: screens, marking, targets, duration and the march record.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "orders/march_orders.h"
@@ -156,6 +157,13 @@ TEST(MarchOrders, AnOrderThatArrivesWhenTheCampaignHasEndedSaysSoAndMayStillBeGi
     EXPECT_EQ(countOccurrences(test.console.output(), "Hinweis"), round > 5 ? 1 : 0);
     EXPECT_TRUE(test.record(0).orderText.starts_with("Angriffsbefehl: "));
   }
+  // A round limit above the highest round a save may hold: the campaign ends after that round.
+  OrderGame late("1\n1\n0\nFels\nn\nj\n");
+  late.state->runde = kMaxRound - 1;
+  late.state->endrunde = std::numeric_limits<int>::max();
+  runOrderDialogue(late.game, 0);
+  EXPECT_NE(late.console.output().find("Hinweis: Die Kampagne endet mit Runde 1000000001, dieser Befehl"),
+            std::string::npos);
 }
 
 TEST(MarchOrders, TheFreeRecordIsTakenClearedOfStrayUnitsOrTheOrderIsRefused) {

@@ -37,10 +37,6 @@ bool lastPlayerCheckEndsCampaign(Game& game) {
   return true;
 }
 
-// The round at which the campaign ends: its round limit, but no later than the round after the
-// last one a save may hold, so that every save of a campaign with a higher limit still loads.
-int finalRound(const CampaignState& state) { return std::min(state.endrunde, kMaxRound + 1); }
-
 // Lets the players at the console swap before the next player's screens appear.
 void showHandOverScreen(Game& game, int player) {
   const FactionRecord& faction = game.state.spielerliste[player];

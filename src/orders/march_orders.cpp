@@ -154,9 +154,11 @@ LocationRecord& askTarget(Game& game, const Origin& origin, std::string& typed) 
 bool askConfirmation(Game& game, int duration) {
   const CampaignState& state = game.state;
   game.console.clearScreen();
-  // The last calculation phase is that of round endrunde - 1: later arrivals never happen.
-  if (state.runde + duration >= state.endrunde) {
-    game.console.print("Hinweis: Die Kampagne endet mit Runde ", state.endrunde,
+  // The last calculation phase is that of the round before the campaign's end: later arrivals
+  // never happen.
+  const int lastRound = finalRound(state);
+  if (state.runde + duration >= lastRound) {
+    game.console.print("Hinweis: Die Kampagne endet mit Runde ", lastRound,
                        ", dieser Befehl wird nicht mehr ausgefuehrt.\n");
   }
   game.console.print("Datenerhebung abgeschlossen. Der geplante Marsch dauert ", duration,

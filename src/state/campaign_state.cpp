@@ -1,6 +1,8 @@
 // Initial values of a campaign.
 #include "state/campaign_state.h"
 
+#include <algorithm>
+
 namespace vaskorath {
 
 // A fresh campaign starts at once only while its empty records stay small: every table is
@@ -29,6 +31,8 @@ const std::string& CampaignState::heimatplanet(int player) const {
 }
 
 std::unique_ptr<CampaignState> makeCampaignState() { return std::make_unique<CampaignState>(); }
+
+int finalRound(const CampaignState& state) { return std::min(state.endrunde, kMaxRound + 1); }
 
 void clearBattleRecords(CampaignState& state) {
   for (auto& row : state.eventslist) row.fill(BattleRecord{});

@@ -57,6 +57,11 @@ struct CampaignState {
 // A fresh campaign with every initial value, on the heap.
 std::unique_ptr<CampaignState> makeCampaignState();
 
+// The round at which the campaign ends: its round limit, but no later than the round after the
+// last one a save may hold (kMaxRound), so that every save of a campaign with a higher limit
+// still loads. Rounds before it are played.
+int finalRound(const CampaignState& state);
+
 // Empties every battle record (number 0, texts empty, not fought).
 void clearBattleRecords(CampaignState& state);
 
