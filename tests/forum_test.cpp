@@ -62,6 +62,16 @@ TEST(ForumMessages, AMessageEndsAfterFiveHundredCharactersWithANote) {
   const std::string cut = "\n\nDie Nachricht wurde nach 500 Zeichen gekuerzt.\nDanke, die Nachricht wurde versendet!\n\n";
   EXPECT_TRUE(test.console.output().ends_with(cut + kPause + kMenu));
   EXPECT_EQ(countOccurrences(test.console.output(), "gekuerzt"), 1);
+
+  // Characters count and the cut never splits one; a line that is no UTF-8 counts its bytes.
+  std::string umlauts;
+  for (int count = 0; count < 501; ++count) umlauts += "\xc3\xa4";
+  TestGame wide("1\nBert\n" + umlauts + "\n1\nBert\n\xa4" + umlauts + "\n0\n");
+  wide.addPlayer(0, "Anna");
+  wide.addPlayer(1, "Bert");
+  runForum(wide.game, 0);
+  EXPECT_EQ(wide.state->spielernachrichten[1][0], "  Von Anna: " + umlauts.substr(0, 1000));
+  EXPECT_EQ(wide.state->spielernachrichten[1][1], "  Von Anna: \xa4" + umlauts.substr(0, 499));  // 500 bytes
 }
 
 TEST(ForumMessages, TheRebelsAndNamesOfAnotherCaseAreNoRecipients) {

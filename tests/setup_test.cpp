@@ -362,10 +362,14 @@ TEST(Setup, TakenAndReservedNamesAreRefused) {
 
 TEST(Setup, TypedNamesHaveAtMostFortyCharactersAndNoControlCharacters) {
   const std::string forty(40, 'T');
+  // Characters count, not bytes: forty umlauts (80 bytes) are a name, forty-one are not.
+  std::string umlauts;
+  for (int count = 0; count < 40; ++count) umlauts += "\xc3\xbc";
   TestGame test("2" + playerInput(std::string(41, 'A') + "\nAn\x1b[2Jna\x07", 'k', {{"X" + forty + "\n" + forty, "1"}}) +
-                playerInput("Bert", 'b', {{"Gaia", "2"}}) + rebelInput() + "2\n");
+                playerInput("\xc3\xbc" + umlauts + "\n" + umlauts, 'b', {{"Gaia", "2"}}) + rebelInput() + "2\n");
   runNewCampaignSetup(test.game);
   EXPECT_EQ(test.state->spielerliste[0].playerName, "An[2Jna");
+  EXPECT_EQ(test.state->spielerliste[1].playerName, umlauts);
   EXPECT_EQ(test.state->planetenliste[0].name, forty + " (Heimatplanet)");
   const std::string& out = test.console.output();
   const std::string tooLong = "Bitte hoechstens 40 Zeichen eingeben.\n";

@@ -46,6 +46,20 @@ class Console {
     return std::string(used < width ? width - used : 0, ' ');
   }
 
+  // The longest beginning of the text that takes at most `width` columns, cut between characters.
+  std::string_view leadingColumns(std::string_view text, std::size_t width) const {
+    const std::size_t used = textWidth(text);
+    if (used <= width) return text;
+    // A console shows either one character per byte or, in UTF-8, one per lead byte.
+    if (used == text.size()) return text.substr(0, width);
+    std::size_t characters = 0;
+    for (std::size_t index = 0; index < text.size(); ++index) {
+      const bool leadByte = (static_cast<unsigned char>(text[index]) & 0xC0) != 0x80;
+      if (leadByte && characters++ == width) return text.substr(0, index);
+    }
+    return text;
+  }
+
   // Writes texts and numbers joined without separators.
   template <typename... Parts>
   void print(const Parts&... parts) {

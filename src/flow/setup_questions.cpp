@@ -10,7 +10,8 @@ namespace vaskorath {
 namespace {
 
 constexpr int kHighestCoordinate = 9999;
-// Names are shown on many screens, some on every key of a menu; a typed one has this many bytes at most.
+// Names are shown on many screens, some on every key of a menu; a typed one has this many
+// characters at most.
 constexpr std::size_t kMaxNameLength = 40;
 
 std::string_view withoutHomePlanetSuffix(std::string_view name) {
@@ -35,7 +36,7 @@ std::string freePlacesMessage(int places) {
 std::string readName(Console& console, std::string_view prompt) {
   for (;;) {
     std::string name = console.readWord();
-    if (name.size() <= kMaxNameLength) return name;
+    if (console.textWidth(name) <= kMaxNameLength) return name;
     refuseTypedAnswer(console, "Bitte hoechstens 40 Zeichen eingeben.", prompt);
   }
 }

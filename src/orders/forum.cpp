@@ -49,9 +49,10 @@ void sendMessage(Game& game, int sender) {
     return;
   }
   const std::string line = console.readLine();
-  *freeSlot = "  Von " + state.spielerliste[sender].playerName + ": " + line.substr(0, kMaxMessageLength);
+  const std::string_view kept = console.leadingColumns(line, kMaxMessageLength);
+  *freeSlot = "  Von " + state.spielerliste[sender].playerName + ": " + std::string(kept);
   const std::string_view cutNote =
-      line.size() > kMaxMessageLength ? "Die Nachricht wurde nach 500 Zeichen gekuerzt.\n" : "";
+      kept.size() < line.size() ? "Die Nachricht wurde nach 500 Zeichen gekuerzt.\n" : "";
   showForumNotice(console, cutNote, "Danke, die Nachricht wurde versendet!");
 }
 
