@@ -161,6 +161,21 @@ TEST(ScriptModeInput, TypedTextsLeaveOutControlCharactersAndScreensShowThemAsQue
                     console.print("Von Be\x1b[8mrt\x07:\tHallo\r\x7f\n");
                     EXPECT_EQ(output(), "Von Be?[8mrt?:?Hallo??\n");
                   });
+  // Every byte value, at every position within the eight bytes the screen checks at once.
+  forBothConsoles("", [](Console& console, auto output) {
+    std::string every, shown;
+    for (int round = 0; round < 9; ++round) {
+      for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        every += c;
+        shown += (byte < 32 && c != '\n') || byte == 127 ? '?' : c;
+      }
+      every += 'x';
+      shown += 'x';
+    }
+    console.write(every);
+    EXPECT_EQ(output(), shown);
+  });
 }
 
 TEST(ScriptModeInput, EndOfInputEndsEveryKindOfRead) {

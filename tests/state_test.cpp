@@ -1,6 +1,7 @@
 // The campaign state: initial values, troop list slots, random generator, march list compaction.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,19 @@ TEST(TroopList, AnyTextStaysInItsSlotWhileItsNeighboursChange) {
   EXPECT_EQ(list[3], oddBytes);
   EXPECT_EQ(list[199], longName);
   EXPECT_EQ(countUnits(list), 3);
+  // A save's buffer is sized by the names' bytes, so they must follow every change.
+  EXPECT_EQ(list.nameBytes(), 2 * longName.size() + oddBytes.size());
+  TroopList loaded;
+  std::array<std::string_view, kTroopSlots> texts{};
+  texts[4] = longName;
+  texts[9] = "B";
+  loaded.assign(texts);
+  loaded.set(4, "Kurz");
+  EXPECT_EQ(loaded.nameBytes(), 5u);
+  loaded.fill("Drei");
+  EXPECT_EQ(loaded.nameBytes(), 4u * kTroopSlots);
+  loaded.clear();
+  EXPECT_EQ(loaded.nameBytes(), 0u);
 }
 
 TEST(TroopList, EqualWhenEverySlotHoldsTheSameTextHoweverItGotThere) {

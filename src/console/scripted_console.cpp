@@ -29,14 +29,21 @@ void ScriptedConsole::pause() {
   output_ += '\n';
 }
 
-void ScriptedConsole::write(std::string_view text) { appendPrintable(output_, text); }
+void ScriptedConsole::write(std::string_view text) { output_ += text; }
+
+const std::string& ScriptedConsole::output() const {
+  makePrintable(output_, printableUpTo_);
+  printableUpTo_ = output_.size();
+  return output_;
+}
 
 std::string_view ScriptedConsole::currentScreen() const {
-  return std::string_view(output_).substr(std::min(screenStart_, output_.size()));
+  return std::string_view(output()).substr(std::min(screenStart_, output_.size()));
 }
 
 void ScriptedConsole::clearOutput() {
   output_.clear();
+  printableUpTo_ = 0;
   screenStart_ = 0;
 }
 

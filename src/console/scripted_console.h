@@ -18,7 +18,7 @@ class ScriptedConsole : public ReaderConsole {
   void write(std::string_view text) override;
 
   // Everything written so far.
-  const std::string& output() const { return output_; }
+  const std::string& output() const;
   // What was written since the last clearScreen (the screen as the player sees it).
   std::string_view currentScreen() const;
   // Forgets the recorded output (not the counts).
@@ -29,7 +29,10 @@ class ScriptedConsole : public ReaderConsole {
  private:
   std::string input_;
   std::size_t consumed_ = 0;
-  std::string output_;
+  // Control characters are replaced when the output is looked at, as a real console does before
+  // it shows its output.
+  mutable std::string output_;
+  mutable std::size_t printableUpTo_ = 0;
   std::size_t screenStart_ = 0;
   int clearCount_ = 0;
   int pauseCount_ = 0;

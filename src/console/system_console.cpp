@@ -33,14 +33,22 @@ char SystemConsole::readFreshKey() {
 }
 
 void SystemConsole::write(std::string_view text) {
-  appendPrintable(pending_, text);
+  pending_ += text;
   if (pending_.size() >= kFlushThreshold) flush();
+}
+
+void SystemConsole::writeScreenControl(std::string_view code) {
+  makePrintable(pending_, printableUpTo_);
+  pending_ += code;
+  printableUpTo_ = pending_.size();
 }
 
 void SystemConsole::flush() {
   if (pending_.empty()) return;
+  makePrintable(pending_, printableUpTo_);
   writeOut(pending_);
   pending_.clear();
+  printableUpTo_ = 0;
 }
 
 }  // namespace vaskorath

@@ -30,7 +30,7 @@ class SystemConsole : public ReaderConsole {
   void beforeRead() override { flush(); }
 
   // Gathers a screen control sequence of the console itself, which passes as it is.
-  void writeScreenControl(std::string_view code) { pending_ += code; }
+  void writeScreenControl(std::string_view code);
 
   // One key press without echo and without Enter, after the output is flushed. Whatever was typed
   // before the call is dropped: a key answers only the question on the screen.
@@ -47,6 +47,8 @@ class SystemConsole : public ReaderConsole {
 
   bool interactive_;
   std::string pending_;
+  // Where the text not yet made printable begins: screen controls after it pass as they are.
+  std::size_t printableUpTo_ = 0;
 };
 
 }  // namespace vaskorath

@@ -60,7 +60,9 @@ void TroopList::set(int slot, std::string_view name) {
     return;
   }
   const std::size_t offset = offsetOf(slot);
-  const std::size_t oldBytes = occupied_[slot] ? readEntry(names_, offset).next - offset : 0;
+  const Entry old = occupied_[slot] ? readEntry(names_, offset) : Entry{{}, offset};
+  const std::size_t oldBytes = old.next - offset;
+  nameBytes_ = nameBytes_ - old.name.size() + name.size();
   char prefix[kMaxLengthBytes];
   const std::size_t prefixBytes = writeLength(name.size(), prefix);
   names_.replace(offset, oldBytes, prefixBytes + name.size(), '\0');
@@ -72,7 +74,9 @@ void TroopList::set(int slot, std::string_view name) {
 void TroopList::clear(int slot) {
   if (!occupied_[slot]) return;
   const std::size_t offset = offsetOf(slot);
-  names_.erase(offset, readEntry(names_, offset).next - offset);
+  const Entry entry = readEntry(names_, offset);
+  nameBytes_ -= entry.name.size();
+  names_.erase(offset, entry.next - offset);
   occupied_.reset(slot);
 }
 
@@ -88,6 +92,7 @@ void TroopList::fill(std::string_view name) {
     names_.append(prefix, prefixBytes);
     names_.append(name);
   }
+  nameBytes_ = name.size() * kTroopSlots;
   occupied_.set();
 }
 
@@ -106,6 +111,7 @@ void TroopList::assign(const std::array<std::string_view, kTroopSlots>& texts) {
     out += writeLength(text.size(), out);
     std::memcpy(out, text.data(), text.size());
     out += text.size();
+    list.nameBytes_ += text.size();
     list.occupied_.set(slot);
   }
   *this = std::move(list);

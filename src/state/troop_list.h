@@ -58,6 +58,8 @@ class TroopList {
   std::string_view operator[](int slot) const;
   // Which slots hold a unit.
   const std::bitset<kTroopSlots>& slots() const { return occupied_; }
+  // The bytes of all units' names together.
+  std::size_t nameBytes() const { return nameBytes_; }
 
   // Puts `name` into `slot` (0 to 199), replacing what was there; "" empties the slot.
   void set(int slot, std::string_view name);
@@ -84,6 +86,7 @@ class TroopList {
   // For each occupied slot in slot order: the name's length (7 bits a byte, high bit: more
   // follow), then the name.
   std::string names_;
+  std::size_t nameBytes_ = 0;  // kept, so that a writer can size its buffer without a walk
 };
 
 // Walks run in every save and every report, so their steps are inline.
