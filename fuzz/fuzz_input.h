@@ -5,11 +5,24 @@
 #include <cstdlib>
 #include <string>
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#include <sanitizer/allocator_interface.h>
+#endif
+#endif
+
 namespace vaskorath::fuzzing {
 
 // Starts AFL++'s fork server here, when the program was built for it: every input then begins
 // from a copy of the memory as it is now, so nothing built before has to be built again.
 inline void startForkServer() {
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  // Memory freed while the bases were built waits in the sanitizer's quarantine; every fork would
+  // copy its page tables again.
+  __sanitizer_purge_allocator();
+#endif
+#endif
 #ifdef __AFL_HAVE_MANUAL_CONTROL
   __AFL_INIT();
 #endif

@@ -36,11 +36,12 @@ constexpr std::string_view kReplacements[] = {
     "Rebellen", "Anna", "Kadrische Legion", "Brukkas", "j", "e", "s", "v", "Hauptplanet Terra",
     "Terra (Heimatplanet)", "Befestigungsausbau", "Angriffsbefehl: x", "Marschbefehl: Folgende E"};
 
-std::vector<std::size_t> lineStartsOf(std::string_view text) {
-  std::vector<std::size_t> starts;
+std::vector<std::uint32_t> lineStartsOf(std::string_view text) {
+  std::vector<std::uint32_t> starts;
+  starts.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   std::size_t position = 0;
   while (position < text.size()) {
-    starts.push_back(position);
+    starts.push_back(static_cast<std::uint32_t>(position));
     const std::size_t end = text.find('\n', position);
     position = end == std::string_view::npos ? text.size() : end + 1;
   }

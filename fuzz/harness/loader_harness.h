@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +16,8 @@ namespace vaskorath::fuzzing {
 // A save file the edits start from, with where each line begins.
 struct SaveBase {
   std::string text;
-  std::vector<std::size_t> lineStarts;  // one per line, so its size is the line count
+  // One per line, so its size is the line count; 32 bits, as the fuzzer's fork copies them each run.
+  std::vector<std::uint32_t> lineStarts;
   std::vector<int> valueLines;          // 0-based lines that hold a number or a flag
 };
 

@@ -25,7 +25,7 @@ WriteResult MemoryFileSystem::writeFileAtomically(const std::string& name, std::
   if (slash != std::string::npos && !folders.contains(name.substr(0, slash))) {
     return WriteResult{false, "Datei oder Verzeichnis nicht gefunden"};
   }
-  files[name] = std::string(content);
+  files[name].assign(content);  // a file written again keeps its memory
   return {};
 }
 
