@@ -12,7 +12,9 @@ int main(int argc, char** argv) {
     starts[start] = makeForkFriendlyState();
     buildDialogueStart(static_cast<DialogueStart>(start), *starts[start]);
   }
-  startForkServer();
-  const std::string input = readInput(argc, argv);
-  finish(playDialogues(*starts[static_cast<int>(dialogueStartOf(input))], input));
+  StatePointer state = makeForkFriendlyState();
+  playEveryInput(argc, argv, [&](std::string_view input) {
+    *state = *starts[static_cast<int>(dialogueStartOf(input))];
+    return playDialogues(*state, input);
+  });
 }

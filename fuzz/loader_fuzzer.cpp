@@ -7,8 +7,10 @@
 int main(int argc, char** argv) {
   using namespace vaskorath::fuzzing;
   const LoaderSetup setup = buildLoaderSetup();
+  const StatePointer fresh = makeForkFriendlyState();
   StatePointer state = makeForkFriendlyState();
-  startForkServer();
-  const std::string input = readInput(argc, argv);
-  finish(loadEditedSave(setup, *state, input));
+  playEveryInput(argc, argv, [&](std::string_view input) {
+    *state = *fresh;
+    return loadEditedSave(setup, *state, input);
+  });
 }
