@@ -76,13 +76,18 @@ struct SizeCounter {
   void flag(bool) { bytes += 1 + lineEndBytes; }
 };
 
-// Appends lines through a plain cursor, so an empty text costs one store. The buffer starts at
-// the usual size of a file; a campaign with long texts everywhere is measured once and the buffer
+// Appends lines through a plain cursor, so an empty text costs one store and, where the line end
+// is one byte that the buffer is filled with beforehand, a run of empty slots costs none. The buffer
+// starts at the usual size of a file; a campaign with long texts everywhere is measured once and the buffer
 // grown to its exact size, so no file is copied more than once.
 class LineWriter {
  public:
   LineWriter(const CampaignState& state, std::size_t expectedBytes, std::string_view lineEnd)
-      : state_(state), lineEnd_(lineEnd), buffer_(expectedBytes, '\0'), cursor_(buffer_.data()) {}
+      : state_(state),
+        lineEnd_(lineEnd),
+        filler_(lineEnd.size() == 1 ? lineEnd.front() : '\0'),
+        buffer_(expectedBytes, filler_),
+        cursor_(buffer_.data()) {}
 
   void text(const std::string& value) { line(value); }
   // The units in their slots, an empty line for each hole.
@@ -123,10 +128,9 @@ class LineWriter {
     }
     endLine();
   }
-  // Within room already reserved.
+  // Within room already reserved. A one-byte line end already fills every byte past the cursor.
   void emptyLines(int count) {
     if (lineEnd_.size() == 1) {
-      std::memset(cursor_, lineEnd_.front(), static_cast<std::size_t>(count));
       cursor_ += count;
       return;
     }
@@ -142,12 +146,13 @@ class LineWriter {
     const std::size_t used = static_cast<std::size_t>(cursor_ - buffer_.data());
     SizeCounter size{lineEnd_.size()};
     walkSaveFields(state_, size);
-    buffer_.resize(std::max(size.bytes + kMaxNumberLength, used + bytes));
+    buffer_.resize(std::max(size.bytes + kMaxNumberLength, used + bytes), filler_);
     cursor_ = buffer_.data() + used;
   }
 
   const CampaignState& state_;
   std::string_view lineEnd_;
+  char filler_;  // what the buffer holds past the cursor
   std::string buffer_;
   char* cursor_;
 };
