@@ -58,16 +58,6 @@ struct ValueLineWalk {
   void flag(bool) { lines.push_back(line++); }
 };
 
-SaveBase makeBase(const CampaignState& state) {
-  SaveBase base;
-  base.text = writeSaveFile(state);
-  base.lineStarts = lineStartsOf(base.text);
-  ValueLineWalk walk;
-  walkSaveFields(state, walk);
-  base.valueLines = std::move(walk.lines);
-  return base;
-}
-
 // Every saved field holds something, so no table of the file is left empty.
 struct FillEverything {
   void text(std::string& value) { value = "Legionaer"; }
@@ -114,9 +104,9 @@ class EditedLines {
  private:
   std::string_view baseLine(int line) const {
     const std::size_t begin = base_.lineStarts[line];
-    const std::size_t end = line + 1 < lineCount() ? base_.lineStarts[line + 1] - 1 : base_.text.size();
-    std::string_view text = std::string_view(base_.text).substr(begin, end - begin);
-    return text;
+    const std::size_t end = line + 1 < lineCount() ? base_.lineStarts[line + 1] - 1
+                                                   : base_.text.size() - (base_.text.ends_with('\n') ? 1 : 0);
+    return std::string_view(base_.text).substr(begin, end - begin);
   }
   // What stands in the line now: its first replacement, or the base line.
   std::string current(int line) const {
@@ -182,19 +172,12 @@ std::string EditedLines::assemble() const {
       ++line;
       continue;
     }
+    // An unedited run is copied in one piece.
     const int runEnd = std::min(kept, next == replaced_.end() ? kept : next->first);
-    if (crlf_) {
-      for (; line < runEnd; ++line) {
-        file += baseLine(line);
-        file += lineEnd;
-      }
-    } else {
-      // An unedited run is copied in one piece; the last line of the base may lack its line end.
-      const std::size_t begin = base_.lineStarts[line];
-      const std::size_t end = runEnd < lineCount() ? base_.lineStarts[runEnd] : base_.text.size();
-      file.append(base_.text, begin, end - begin);
-      line = runEnd;
-    }
+    const std::string& text = crlf_ ? base_.crlfText : base_.text;
+    const auto startOf = [&](int at) -> std::size_t { return base_.lineStarts[at] + (crlf_ ? at : 0); };
+    file.append(text, startOf(line), (runEnd < lineCount() ? startOf(runEnd) : text.size()) - startOf(line));
+    line = runEnd;
   }
   if (kept < lineCount()) file += baseLine(kept).substr(0, truncatedBytes_);
   return file;
@@ -206,23 +189,34 @@ bool endsWithRefusal(std::string_view output) {
 
 }  // namespace
 
+SaveBase makeSaveBase(const CampaignState& state) {
+  SaveBase base;
+  base.text = writeSaveFile(state);
+  base.crlfText = writeSaveFile(state, "\r\n");
+  base.lineStarts = lineStartsOf(base.text);
+  ValueLineWalk walk;
+  walkSaveFields(state, walk);
+  base.valueLines = std::move(walk.lines);
+  return base;
+}
+
 LoaderSetup buildLoaderSetup() {
   LoaderSetup setup;
   StatePointer state = makeForkFriendlyState();
   state->anzahlspieler = 2;
   state->runde = 2;
-  setup.bases[0] = makeBase(*state);
+  setup.bases[0] = makeSaveBase(*state);
 
   *state = *makeCampaignState();
   buildBattlesCampaign(*state);
   advanceToBattlePhase(*state);
-  setup.bases[1] = makeBase(*state);
+  setup.bases[1] = makeSaveBase(*state);
 
   *state = *makeCampaignState();
   FillEverything fill;
   walkSaveFields(*state, fill);
   state->endrunde = state->runde + 1;  // a save is written before the round limit
-  setup.bases[2] = makeBase(*state);
+  setup.bases[2] = makeSaveBase(*state);
 
   *state = *makeCampaignState();
   CheckingFileSystem noFiles(*state);

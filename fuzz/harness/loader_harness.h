@@ -16,6 +16,9 @@ namespace vaskorath::fuzzing {
 // A save file the edits start from, with where each line begins.
 struct SaveBase {
   std::string text;
+  // The same lines ended by "\r\n", so an edit that turns every line end needs no walk line by line;
+  // a line starts there at its start in `text` plus the line ends before it.
+  std::string crlfText;
   // One per line, so its size is the line count; 32 bits, as the fuzzer's fork copies them each run.
   std::vector<std::uint32_t> lineStarts;
   std::vector<int> valueLines;          // 0-based lines that hold a number or a flag
@@ -30,6 +33,9 @@ struct LoaderSetup {
   // The state at the moment the load is refused: a run whose file cannot be opened ends there.
   StatePointer refusedState;
 };
+
+// The save of `state` with where its lines begin.
+SaveBase makeSaveBase(const CampaignState& state);
 
 // Builds the three save files and the state a refused load must leave.
 LoaderSetup buildLoaderSetup();
