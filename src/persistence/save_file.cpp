@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdint>
 #include <cstring>
 #include <numeric>
 #include <optional>
@@ -26,22 +25,23 @@ constexpr std::array<char, kTroopSlots> kEmptyTroopLines = [] {
   return lines;
 }();
 
-// Counts the "\n" bytes of a text eight at a time: files hold millions of short lines, and this
-// count stands in for finding each line end where only the lines' number matters.
+// Counts the "\n" bytes of a text: files hold millions of short lines, and this count stands in for
+// finding each line end where only the lines' number matters. Sixteen bytes are compared at once
+// (a vector of the compiler's, which becomes one instruction), and a block of 64 bytes adds up its
+// line ends in sixteen counters of a byte each.
 std::size_t countLineEnds(std::string_view text) {
-  constexpr std::uint64_t kLowBits = 0x7f7f7f7f7f7f7f7fULL;
-  constexpr std::uint64_t kLineEnds = 0x0a0a0a0a0a0a0a0aULL;
-  constexpr std::uint64_t kOnePerByte = 0x0101010101010101ULL;
+  using Bytes = signed char __attribute__((vector_size(16)));
+  constexpr std::size_t kBlock = 64;
   std::size_t count = 0;
   std::size_t index = 0;
-  for (; index + 8 <= text.size(); index += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, text.data() + index, 8);
-    const std::uint64_t differs = word ^ kLineEnds;  // a zero byte where a line end stands
-    // The high bit of each byte that is not zero; the low bits cannot carry into the next byte.
-    const std::uint64_t nonZero = ((differs & kLowBits) + kLowBits) | differs;
-    // One high bit per line end; the multiplication adds them up in the top byte.
-    count += static_cast<std::size_t>((((~nonZero & ~kLowBits) >> 7) * kOnePerByte) >> 56);
+  for (; index + kBlock <= text.size(); index += kBlock) {
+    Bytes lineEnds = {};
+    for (std::size_t part = 0; part < kBlock; part += sizeof(Bytes)) {
+      Bytes bytes;
+      std::memcpy(&bytes, text.data() + index + part, sizeof(Bytes));
+      lineEnds -= bytes == '\n';  // a comparison gives -1 in every byte that matches
+    }
+    for (std::size_t lane = 0; lane < sizeof(Bytes); ++lane) count += static_cast<std::size_t>(lineEnds[lane]);
   }
   for (; index < text.size(); ++index) count += text[index] == '\n' ? 1 : 0;
   return count;
