@@ -67,7 +67,11 @@ std::string edit(unsigned char operation, int line, int argument) {
 
 std::string withCrLf(std::string_view text) {
   std::string turned;
-  for (char c : text) turned += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  turned.reserve(2 * text.size());
+  for (char c : text) {
+    if (c == '\n') turned += '\r';
+    turned += c;
+  }
   return turned;
 }
 
@@ -76,10 +80,9 @@ std::string withCrLf(std::string_view text) {
   if (actual == expected) return ::testing::AssertionSuccess();
   const auto parted = std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
   const auto at = static_cast<std::size_t>(parted.first - actual.begin());
-  return ::testing::AssertionFailure() << "sizes " << actual.size() << " and " << expected.size()
-                                       << ", first difference at byte " << at << ": \""
-                                       << actual.substr(at, 20) << "\" instead of \"" << expected.substr(at, 20)
-                                       << "\"";
+  return ::testing::AssertionFailure()
+         << "sizes " << actual.size() << " and " << expected.size() << ", first difference at byte " << at
+         << ": \"" << actual.substr(at, 20) << "\" instead of \"" << expected.substr(at, 20) << "\"";
 }
 
 TEST(LoaderFuzzEdits, TurningEveryLineEndGivesTheSameLinesEndedByCrLf) {

@@ -41,7 +41,9 @@ std::size_t countLineEnds(std::string_view text) {
       std::memcpy(&bytes, text.data() + index + part, sizeof(Bytes));
       lineEnds -= bytes == '\n';  // a comparison gives -1 in every byte that matches
     }
-    for (std::size_t lane = 0; lane < sizeof(Bytes); ++lane) count += static_cast<std::size_t>(lineEnds[lane]);
+    for (std::size_t lane = 0; lane < sizeof(Bytes); ++lane) {
+      count += static_cast<std::size_t>(lineEnds[lane]);
+    }
   }
   for (; index < text.size(); ++index) count += text[index] == '\n' ? 1 : 0;
   return count;
@@ -77,9 +79,9 @@ struct SizeCounter {
 };
 
 // Appends lines through a plain cursor, so an empty text costs one store and, where the line end
-// is one byte that the buffer is filled with beforehand, a run of empty slots costs none. The buffer
-// starts at the usual size of a file; a campaign with long texts everywhere is measured once and the buffer
-// grown to its exact size, so no file is copied more than once.
+// is one byte that the buffer is filled with beforehand, a run of empty slots costs none. The
+// buffer starts at the usual size of a file; a campaign with long texts everywhere is measured once
+// and the buffer grown to its exact size, so no file is copied more than once.
 class LineWriter {
  public:
   LineWriter(const CampaignState& state, std::size_t expectedBytes, std::string_view lineEnd)
