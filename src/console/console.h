@@ -54,8 +54,7 @@ class Console {
     if (used == text.size()) return text.substr(0, width);
     std::size_t characters = 0;
     for (std::size_t index = 0; index < text.size(); ++index) {
-      const bool leadByte = (static_cast<unsigned char>(text[index]) & 0xC0) != 0x80;
-      if (leadByte && characters++ == width) return text.substr(0, index);
+      if (!isUtf8ContinuationByte(text[index]) && characters++ == width) return text.substr(0, index);
     }
     return text;
   }

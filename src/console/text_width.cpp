@@ -7,8 +7,6 @@ namespace {
 
 constexpr unsigned kUtf8CodePage = 65001;
 
-bool isContinuationByte(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
 // Bytes that follow a lead byte, or -1 for a byte that cannot start a character (a continuation
 // byte, the overlong leads 0xC0 and 0xC1, and 0xF5 to 0xFF beyond Unicode).
 int continuationCount(unsigned char lead) {
@@ -24,7 +22,7 @@ bool isValidUtf8(std::string_view text) {
     const int following = continuationCount(static_cast<unsigned char>(text[index]));
     if (following < 0 || text.size() - index <= static_cast<std::size_t>(following)) return false;
     for (int offset = 1; offset <= following; ++offset) {
-      if (!isContinuationByte(static_cast<unsigned char>(text[index + offset]))) return false;
+      if (!isUtf8ContinuationByte(text[index + offset])) return false;
     }
     index += static_cast<std::size_t>(following) + 1;
   }
@@ -37,7 +35,7 @@ std::size_t utf8TextWidth(std::string_view text) {
   if (!isValidUtf8(text)) return text.size();
   std::size_t characters = 0;
   for (char byte : text) {
-    if (!isContinuationByte(static_cast<unsigned char>(byte))) ++characters;
+    if (!isUtf8ContinuationByte(byte)) ++characters;
   }
   return characters;
 }

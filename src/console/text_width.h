@@ -6,6 +6,9 @@
 
 namespace vaskorath {
 
+// A byte that continues a UTF-8 character (0x80 to 0xBF) and so takes no column of its own.
+inline bool isUtf8ContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
 // The columns of a text on a UTF-8 terminal: one per character, that is per byte that is not a
 // continuation byte (0x80 to 0xBF). A text that is not valid UTF-8 counts its bytes.
 std::size_t utf8TextWidth(std::string_view text);
