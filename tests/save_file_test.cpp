@@ -346,6 +346,30 @@ TEST(SaveFile, AHandMadeFileWithCarriageReturnsLoadsWithTextsWhole) {
   EXPECT_EQ(state->kampfz, 1000);
 }
 
+// A troop list whose 200 lines all hold a text is taken whole; one with an empty line or a
+// carriage return is read line by line, and a "\r" before the line end is still no part of the name.
+TEST(SaveFile, FullTroopListsLoadWholeAndOnesWithAnEmptyLineOrACarriageReturnLineByLine) {
+  constexpr int kFirstList = 10;  // Anna's troops of race 0 at the first location, after 10 lines
+  std::vector<std::string> lines = zeroLines();
+  lines[kFirstList + 4] = "Trupp\r";
+  lines[kFirstList + 7] = "a\rb";
+  lines[kFirstList + kTroopSlots + 9] = "";
+  auto state = makeCampaignState();
+  const ReadResult result = readSaveFile(joinLines(lines), *state);
+  ASSERT_TRUE(result) << "line " << result.line << ": " << result.expected;
+  const auto& grid = state->planetenliste[0].troops[0];
+  EXPECT_EQ(grid[0][4], "Trupp");
+  EXPECT_EQ(grid[0][7], "a\rb");
+  EXPECT_EQ(countUnits(grid[0]), kTroopSlots);
+  EXPECT_EQ(grid[1][9], "");
+  EXPECT_EQ(countUnits(grid[1]), kTroopSlots - 1);
+  EXPECT_EQ(countUnits(grid[2]), kTroopSlots);
+  EXPECT_EQ(grid[2][199], "0");
+
+  lines[kFirstList + 4] = "Trupp";
+  EXPECT_EQ(writeSaveFile(*state), joinLines(lines));
+}
+
 TEST(SaveFile, TheLastLineEndMayBeMissing) {
   std::string file = writeSaveFile(*campaignWithKnownValues());
   file.pop_back();

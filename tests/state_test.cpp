@@ -136,6 +136,48 @@ TEST(TroopList, EqualWhenEverySlotHoldsTheSameTextHoweverItGotThere) {
   EXPECT_EQ(copy, TroopList());
 }
 
+// A list keeps its names as the lines a file holds; a name with a line end in it must change
+// neither what the slots hold nor how lists compare.
+TEST(TroopList, ANameWithALineEndStaysWholeAndListsStillCompareByTheirTexts) {
+  TroopList plain;
+  plain.set(0, "A");
+  plain.set(2, "C");
+  EXPECT_EQ(plain.unitLines(), "A\nC\n");
+  TroopList odd;
+  odd.set(2, "C");
+  odd.set(0, "x\ny");
+  EXPECT_EQ(odd[0], "x\ny");
+  EXPECT_EQ(odd[2], "C");
+  EXPECT_FALSE(odd.unitLines().has_value());
+  EXPECT_NE(odd, plain);
+  odd.set(0, "A");
+  EXPECT_EQ(odd, plain);
+  EXPECT_EQ(plain, odd);
+
+  std::array<std::string_view, kTroopSlots> texts{};
+  texts[1] = "a\nb";
+  texts[3] = "c";
+  TroopList assigned;
+  assigned.assign(texts);
+  EXPECT_EQ(assigned[1], "a\nb");
+  EXPECT_EQ(assigned[3], "c");
+  EXPECT_EQ(countUnits(assigned), 2);
+  EXPECT_EQ(assigned.nameBytes(), 4u);
+
+  std::string lines;
+  TroopList added;
+  for (int slot = 0; slot < kTroopSlots; ++slot) {
+    const std::string name = "Einheit " + std::to_string(slot);
+    lines += name + "\n";
+    addUnit(added, name);
+  }
+  TroopList full;
+  full.assignFullLines(lines);
+  EXPECT_EQ(full, added);
+  EXPECT_EQ(full[137], "Einheit 137");
+  EXPECT_EQ(full.nameBytes(), added.nameBytes());
+}
+
 TEST(Random, FollowsTheClassicSequenceForSeedOne) {
   Random random(1);
   const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};

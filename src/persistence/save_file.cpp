@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "persistence/save_fields.h"
+#include "state/line_ends.h"
 
 namespace vaskorath {
 
@@ -25,28 +26,28 @@ constexpr std::array<char, kTroopSlots> kEmptyTroopLines = [] {
   return lines;
 }();
 
-// Counts the "\n" bytes of a text: files hold millions of short lines, and this count stands in for
-// finding each line end where only the lines' number matters. Sixteen bytes are compared at once
-// (a vector of the compiler's, which becomes one instruction), and a block of 64 bytes adds up its
-// line ends in sixteen counters of a byte each.
-std::size_t countLineEnds(std::string_view text) {
+// Whether no line of `lines` (each ended by "\n") is empty and no "\r" stands anywhere, so the
+// lines are the texts themselves. Sixteen bytes are compared at once, as in countLineEnds: a line
+// end right after a line end, or a carriage return.
+bool eachLineHoldsText(std::string_view lines) {
   using Bytes = signed char __attribute__((vector_size(16)));
-  constexpr std::size_t kBlock = 64;
-  std::size_t count = 0;
-  std::size_t index = 0;
-  for (; index + kBlock <= text.size(); index += kBlock) {
-    Bytes lineEnds = {};
-    for (std::size_t part = 0; part < kBlock; part += sizeof(Bytes)) {
-      Bytes bytes;
-      std::memcpy(&bytes, text.data() + index + part, sizeof(Bytes));
-      lineEnds -= bytes == '\n';  // a comparison gives -1 in every byte that matches
-    }
-    for (std::size_t lane = 0; lane < sizeof(Bytes); ++lane) {
-      count += static_cast<std::size_t>(lineEnds[lane]);
-    }
+  if (lines.front() == '\n' || lines.front() == '\r') return false;
+  Bytes found = {};
+  std::size_t index = 1;
+  for (; index + sizeof(Bytes) <= lines.size(); index += sizeof(Bytes)) {
+    Bytes bytes;
+    Bytes before;
+    std::memcpy(&bytes, lines.data() + index, sizeof(Bytes));
+    std::memcpy(&before, lines.data() + index - 1, sizeof(Bytes));
+    found |= (bytes == '\r') | ((bytes == '\n') & (before == '\n'));
   }
-  for (; index < text.size(); ++index) count += text[index] == '\n' ? 1 : 0;
-  return count;
+  for (std::size_t lane = 0; lane < sizeof(Bytes); ++lane) {
+    if (found[lane] != 0) return false;
+  }
+  for (; index < lines.size(); ++index) {
+    if (lines[index] == '\r' || (lines[index] == '\n' && lines[index - 1] == '\n')) return false;
+  }
+  return true;
 }
 
 // A whole 32-bit number with an optional leading "-" and nothing else: no blanks, no "+".
@@ -95,6 +96,14 @@ class LineWriter {
   // The units in their slots, an empty line for each hole.
   void troops(const TroopList& list) {
     reserve(troopLineBytes(list, lineEnd_.size()));
+    // A full list already holds its lines: one copy instead of a step per unit.
+    if (lineEnd_ == "\n" && list.slots().all()) {
+      if (const std::optional<std::string_view> lines = list.unitLines()) {
+        std::memcpy(cursor_, lines->data(), lines->size());
+        cursor_ += lines->size();
+        return;
+      }
+    }
     int slot = 0;
     for (const TroopList::Unit& unit : list) {
       if (unit.slot > slot) emptyLines(unit.slot - slot);
@@ -190,6 +199,17 @@ class LineCursor {
     return true;
   }
 
+  // The next 200 lines with their line ends when each holds a text of its own: no line is empty
+  // and none ends in "\r"; else none, and nothing passed.
+  std::optional<std::string_view> takeFullTroopList() {
+    LineCursor after = *this;
+    after.skip(kTroopSlots);
+    const std::string_view lines = rest_.substr(0, rest_.size() - after.rest_.size());
+    if (lines.empty() || lines.back() != '\n' || !eachLineHoldsText(lines)) return std::nullopt;
+    *this = after;
+    return lines;
+  }
+
   // Passes over `count` lines, counting line ends a block of bytes at a time: most lines are
   // short, so this is much faster than taking them one by one.
   void skip(int count) {
@@ -273,6 +293,10 @@ struct LineLoader {
   void troops(TroopList& list) {
     if (lines.skipEmptyTroopList()) {
       list.clear();
+      return;
+    }
+    if (const std::optional<std::string_view> full = lines.takeFullTroopList()) {
+      list.assignFullLines(*full);
       return;
     }
     std::array<std::string_view, kTroopSlots> texts;

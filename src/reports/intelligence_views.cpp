@@ -2,6 +2,7 @@
 #include "reports/intelligence_views.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,22 +21,25 @@ void printSectionHeading(Console& console, std::string_view title) {
   console.print("\n", title, "\n", std::string(65, '-'), "\n");
 }
 
+// Each unit's name on a line of its own: a list that keeps its names as lines is shown at once.
+void printUnitLines(Console& console, const TroopList& troops) {
+  if (const std::optional<std::string_view> lines = troops.unitLines()) {
+    console.write(*lines);
+    return;
+  }
+  for (const TroopList::Unit& unit : troops) console.print(unit.name, "\n");
+}
+
 void printKnownTroops(Console& console, const IntelDatabase& database) {
   printSectionHeading(console, "Folgende Informationen liegen ueber gegnerische Truppenteile vor:");
   int count = 0;
   for (const LocationReport& report : database.locationReports) {
     if (report.header.empty()) continue;
     console.print(report.header, "\n");
-    bool anyTroops = false;
-    for (const TroopList::Unit& entry : report.troops) {
-      console.print(entry.name, "\n");
-      anyTroops = true;
-      ++count;
-    }
-    if (!anyTroops) {
-      console.write("  - keine Truppen vor Ort -\n");
-      ++count;
-    }
+    const int units = countUnits(report.troops);
+    printUnitLines(console, report.troops);
+    if (units == 0) console.write("  - keine Truppen vor Ort -\n");
+    count += std::max(units, 1);
   }
   if (count == 0) console.write("- keine -\n");
 }
@@ -68,7 +72,7 @@ void printKnownMarches(Console& console, const IntelDatabase& database) {
     }
     console.print(report.detailedText, report.detailedArrivalRound, "\n");
     console.write("  Folgende Marschtruppen sind bekannt:\n");
-    for (const TroopList::Unit& unit : report.troops) console.print(unit.name, "\n");
+    printUnitLines(console, report.troops);
   }
   if (count == 0) console.write("- keine -\n");
 }

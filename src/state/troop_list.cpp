@@ -1,9 +1,13 @@
-// Troop list slot rules and the packed storage of the occupied slots.
+// Troop list slot rules and the storage of the occupied slots.
 #include "state/troop_list.h"
 
+#include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <functional>
 #include <utility>
+
+#include "state/line_ends.h"
 
 namespace vaskorath {
 
@@ -24,6 +28,8 @@ std::size_t writeLength(std::size_t size, char* out) {
   return bytes;
 }
 
+bool holdsLineEnd(std::string_view name) { return std::find(name.begin(), name.end(), '\n') != name.end(); }
+
 }  // namespace
 
 TroopList::Iterator TroopList::begin() const {
@@ -38,14 +44,47 @@ std::size_t TroopList::offsetOf(int slot) const {
   if ((occupied_ >> slot).none()) return names_.size();
   std::size_t offset = 0;
   for (int below = 0; below < slot; ++below) {
-    if (occupied_[below]) offset = readEntry(names_, offset).next;
+    if (occupied_[below]) offset = entryAt(offset).next;
   }
   return offset;
 }
 
 std::string_view TroopList::operator[](int slot) const {
   if (!occupied_[slot]) return {};
-  return readEntry(names_, offsetOf(slot)).name;
+  return entryAt(offsetOf(slot)).name;
+}
+
+std::optional<std::string_view> TroopList::unitLines() const {
+  if (lengthPrefixed_) return std::nullopt;
+  return names_;
+}
+
+std::size_t TroopList::entryBytes(std::string_view name) const {
+  if (!lengthPrefixed_) return name.size() + 1;
+  char prefix[kMaxLengthBytes];
+  return writeLength(name.size(), prefix) + name.size();
+}
+
+void TroopList::writeEntry(std::string_view name, char* out) const {
+  if (lengthPrefixed_) out += writeLength(name.size(), out);
+  std::memcpy(out, name.data(), name.size());
+  if (!lengthPrefixed_) out[name.size()] = '\n';
+}
+
+void TroopList::appendEntry(std::string_view name) {
+  const std::size_t offset = names_.size();
+  names_.resize(offset + entryBytes(name));
+  writeEntry(name, names_.data() + offset);
+}
+
+// Rare: only a name with a line end in it, which no file line and no typed text holds, needs this.
+void TroopList::switchToLengthPrefixes() {
+  TroopList prefixed;
+  prefixed.lengthPrefixed_ = true;
+  for (const Unit& unit : *this) prefixed.appendEntry(unit.name);
+  prefixed.occupied_ = occupied_;
+  prefixed.nameBytes_ = nameBytes_;
+  *this = std::move(prefixed);
 }
 
 void TroopList::set(int slot, std::string_view name) {
@@ -59,22 +98,20 @@ void TroopList::set(int slot, std::string_view name) {
     set(slot, std::string(name));
     return;
   }
+  if (!lengthPrefixed_ && holdsLineEnd(name)) switchToLengthPrefixes();
   const std::size_t offset = offsetOf(slot);
-  const Entry old = occupied_[slot] ? readEntry(names_, offset) : Entry{{}, offset};
-  const std::size_t oldBytes = old.next - offset;
+  const Entry old = occupied_[slot] ? entryAt(offset) : Entry{{}, offset};
   nameBytes_ = nameBytes_ - old.name.size() + name.size();
-  char prefix[kMaxLengthBytes];
-  const std::size_t prefixBytes = writeLength(name.size(), prefix);
-  names_.replace(offset, oldBytes, prefixBytes + name.size(), '\0');
-  std::memcpy(names_.data() + offset, prefix, prefixBytes);
-  std::memcpy(names_.data() + offset + prefixBytes, name.data(), name.size());
+  const std::size_t bytes = entryBytes(name);
+  names_.replace(offset, old.next - offset, bytes, '\0');
+  writeEntry(name, names_.data() + offset);
   occupied_.set(slot);
 }
 
 void TroopList::clear(int slot) {
   if (!occupied_[slot]) return;
   const std::size_t offset = offsetOf(slot);
-  const Entry entry = readEntry(names_, offset);
+  const Entry entry = entryAt(offset);
   nameBytes_ -= entry.name.size();
   names_.erase(offset, entry.next - offset);
   occupied_.reset(slot);
@@ -85,36 +122,56 @@ void TroopList::clear() { *this = TroopList(); }
 void TroopList::fill(std::string_view name) {
   clear();
   if (name.empty()) return;
-  char prefix[kMaxLengthBytes];
-  const std::size_t prefixBytes = writeLength(name.size(), prefix);
-  names_.reserve((prefixBytes + name.size()) * kTroopSlots);
-  for (int slot = 0; slot < kTroopSlots; ++slot) {
-    names_.append(prefix, prefixBytes);
-    names_.append(name);
-  }
+  lengthPrefixed_ = holdsLineEnd(name);
+  names_.reserve(entryBytes(name) * kTroopSlots);
+  for (int slot = 0; slot < kTroopSlots; ++slot) appendEntry(name);
   nameBytes_ = name.size() * kTroopSlots;
   occupied_.set();
 }
 
 void TroopList::assign(const std::array<std::string_view, kTroopSlots>& texts) {
-  char prefix[kMaxLengthBytes];
-  std::size_t bytes = 0;
-  for (std::string_view text : texts) {
-    if (!text.empty()) bytes += writeLength(text.size(), prefix) + text.size();
-  }
   TroopList list;
-  list.names_.resize(bytes);  // one allocation of the exact size
+  std::size_t units = 0;
+  for (std::string_view text : texts) {
+    if (text.empty()) continue;
+    ++units;
+    list.nameBytes_ += text.size();
+  }
+  list.names_.resize(list.nameBytes_ + units);  // one allocation of the exact size
   char* out = list.names_.data();
   for (int slot = 0; slot < kTroopSlots; ++slot) {
     const std::string_view text = texts[slot];
     if (text.empty()) continue;
-    out += writeLength(text.size(), out);
-    std::memcpy(out, text.data(), text.size());
-    out += text.size();
-    list.nameBytes_ += text.size();
+    list.writeEntry(text, out);
+    out += text.size() + 1;
     list.occupied_.set(slot);
   }
+  // One count over all names is cheaper than a search in each; a text that holds a line end itself
+  // needs the entries' lengths.
+  if (countLineEnds(list.names_) != units) {
+    list.names_.clear();
+    list.lengthPrefixed_ = true;
+    for (std::string_view text : texts) {
+      if (!text.empty()) list.appendEntry(text);
+    }
+  }
   *this = std::move(list);
+}
+
+void TroopList::assignFullLines(std::string_view lines) {
+  assert(std::count(lines.begin(), lines.end(), '\n') == kTroopSlots && lines.ends_with('\n') &&
+         lines.front() != '\n' && lines.find("\n\n") == std::string_view::npos);
+  names_.assign(lines);
+  lengthPrefixed_ = false;
+  occupied_.set();
+  nameBytes_ = lines.size() - kTroopSlots;
+}
+
+bool TroopList::operator==(const TroopList& other) const {
+  if (occupied_ != other.occupied_) return false;
+  if (lengthPrefixed_ == other.lengthPrefixed_) return names_ == other.names_;
+  return std::equal(begin(), end(), other.begin(), other.end(),
+                    [](const Unit& mine, const Unit& theirs) { return mine.name == theirs.name; });
 }
 
 bool addUnit(TroopList& list, std::string_view unitName) {

@@ -2,9 +2,13 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <bitset>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,8 +17,8 @@
 namespace vaskorath {
 
 // Any text may stand in a slot; the empty text is an empty slot. Only the occupied slots take
-// memory (their names, packed in slot order), so an empty list costs one small object and a
-// walk over the list visits only its units.
+// memory (their names, in slot order), so an empty list costs one small object and a walk over the
+// list visits only its units.
 class TroopList {
  public:
   struct Unit {
@@ -60,6 +64,9 @@ class TroopList {
   const std::bitset<kTroopSlots>& slots() const { return occupied_; }
   // The bytes of all units' names together.
   std::size_t nameBytes() const { return nameBytes_; }
+  // The units' names in slot order, each followed by "\n", as the lines of a file hold them; none
+  // when a name holds a line end itself.
+  std::optional<std::string_view> unitLines() const;
 
   // Puts `name` into `slot` (0 to 199), replacing what was there; "" empties the slot.
   void set(int slot, std::string_view name);
@@ -70,30 +77,64 @@ class TroopList {
   void fill(std::string_view name);
   // Makes the list hold texts[slot] in every slot at once, as a loaded file gives them.
   void assign(const std::array<std::string_view, kTroopSlots>& texts);
+  // Makes every slot hold a unit, one per line of `lines`: 200 names that are not empty, each
+  // followed by "\n", as a file holds a full list.
+  void assignFullLines(std::string_view lines);
 
   // Equal when every slot holds the same text.
-  bool operator==(const TroopList&) const = default;
+  bool operator==(const TroopList& other) const;
 
  private:
   struct Entry {
     std::string_view name;
     std::size_t next;  // where the following entry begins
   };
-  static Entry readEntry(std::string_view names, std::size_t offset);
+  Entry entryAt(std::size_t offset) const;
+  static std::size_t lineEndFrom(std::string_view names, std::size_t offset);
+  static Entry lengthPrefixedEntry(std::string_view names, std::size_t offset);
   std::size_t offsetOf(int slot) const;
+  std::size_t entryBytes(std::string_view name) const;
+  void writeEntry(std::string_view name, char* out) const;
+  void appendEntry(std::string_view name);
+  void switchToLengthPrefixes();
 
   std::bitset<kTroopSlots> occupied_;
-  // For each occupied slot in slot order: the name's length (7 bits a byte, high bit: more
-  // follow), then the name.
+  // For each occupied slot in slot order: the name and "\n", so a full list is already the lines a
+  // file holds. Once a name holds a line end itself, the entries are the name's length instead (7
+  // bits a byte, high bit: more follow), then the name.
   std::string names_;
+  bool lengthPrefixed_ = false;
   std::size_t nameBytes_ = 0;  // kept, so that a writer can size its buffer without a walk
 };
 
 // Walks run in every save and every report, so their steps are inline.
-inline TroopList::Entry TroopList::readEntry(std::string_view names, std::size_t offset) {
-  // Most names are shorter than 128 bytes: one length byte.
-  const auto first = static_cast<unsigned char>(names[offset]);
-  if (first < 0x80) return {std::string_view(names.data() + offset + 1, first), offset + 1 + first};
+inline TroopList::Entry TroopList::entryAt(std::size_t offset) const {
+  if (lengthPrefixed_) return lengthPrefixedEntry(names_, offset);
+  const std::size_t end = lineEndFrom(names_, offset);
+  return {std::string_view(names_.data() + offset, end - offset), end + 1};
+}
+
+// Names are short: eight bytes are searched at once, which costs less than a call to a library
+// search for each name.
+inline std::size_t TroopList::lineEndFrom(std::string_view names, std::size_t offset) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+    for (; offset + sizeof(std::uint64_t) <= names.size(); offset += sizeof(std::uint64_t)) {
+      std::uint64_t word;
+      std::memcpy(&word, names.data() + offset, sizeof word);
+      word ^= kOnes * '\n';  // a line end becomes a zero byte
+      // The lowest high bit set marks the first zero byte.
+      if (const std::uint64_t zeros = (word - kOnes) & ~word & kHighBits; zeros != 0) {
+        return offset + static_cast<std::size_t>(std::countr_zero(zeros)) / 8;
+      }
+    }
+  }
+  while (names[offset] != '\n') ++offset;
+  return offset;
+}
+
+inline TroopList::Entry TroopList::lengthPrefixedEntry(std::string_view names, std::size_t offset) {
   std::size_t size = 0;
   int shift = 0;
   unsigned char byte = 0;
@@ -106,7 +147,7 @@ inline TroopList::Entry TroopList::readEntry(std::string_view names, std::size_t
 }
 
 inline TroopList::Iterator::Iterator(const TroopList* list, int slot, std::size_t offset) : list_(list) {
-  const Entry entry = readEntry(list_->names_, offset);
+  const Entry entry = list_->entryAt(offset);
   unit_ = {slot, entry.name};
   next_ = entry.next;
 }
@@ -118,7 +159,7 @@ inline TroopList::Iterator& TroopList::Iterator::operator++() {
   }
   do ++unit_.slot;
   while (!list_->occupied_[unit_.slot]);
-  const Entry entry = readEntry(list_->names_, next_);
+  const Entry entry = list_->entryAt(next_);
   unit_.name = entry.name;
   next_ = entry.next;
   return *this;
