@@ -199,6 +199,18 @@ class LineCursor {
     return true;
   }
 
+  // The next line as a whole 32-bit number when its digits run right up to a "\n", as in a file
+  // the program wrote; else none, and nothing passed. No search for the line end first.
+  std::optional<int> nextPlainNumber() {
+    int value = 0;
+    const char* const end = rest_.data() + rest_.size();
+    const auto [stop, error] = std::from_chars(rest_.data(), end, value);
+    if (error != std::errc{} || stop == end || *stop != '\n') return std::nullopt;
+    ++lineNumber_;
+    rest_.remove_prefix(static_cast<std::size_t>(stop - rest_.data()) + 1);
+    return value;
+  }
+
   // The next 200 lines with their line ends when each holds a text of its own: no line is empty
   // and none ends in "\r"; else none, and nothing passed.
   std::optional<std::string_view> takeFullTroopList() {
@@ -253,9 +265,10 @@ struct LineChecker {
     if (!lines.skipEmptyTroopList()) lines.skip(kTroopSlots);
   }
   void number(int, ValueRange range) {
-    const std::string_view line = next();
+    noteBlockStart();
+    std::optional<int> value = lines.nextPlainNumber();
+    if (!value) value = parseNumber(lines.next());
     if (!result.ok) return;
-    const std::optional<int> value = parseNumber(line);
     if (!value) {
       fail("a whole 32-bit number");
     } else if (!range.contains(*value)) {
@@ -268,9 +281,12 @@ struct LineChecker {
   }
 
   std::string_view next() {
+    noteBlockStart();
+    return lines.next();
+  }
+  void noteBlockStart() {
     if (lines.lineNumber() == kLocationBlockLines) factionBlock = lines.rest();
     if (lines.lineNumber() == kSaveFileLines - kScalarBlockLines) scalarBlock = lines.rest();
-    return lines.next();
   }
 
   void fail(std::string expected) {
@@ -303,7 +319,11 @@ struct LineLoader {
     for (std::string_view& text : texts) text = lines.next();
     list.assign(texts);
   }
-  void number(int& value, ValueRange) { value = parseNumber(lines.next()).value_or(0); }
+  void number(int& value, ValueRange) {
+    std::optional<int> number = lines.nextPlainNumber();
+    if (!number) number = parseNumber(lines.next());
+    value = number.value_or(0);
+  }
   void flag(bool& value) { value = lines.next() == "1"; }
 };
 
