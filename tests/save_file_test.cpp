@@ -346,9 +346,9 @@ TEST(SaveFile, AHandMadeFileWithCarriageReturnsLoadsWithTextsWhole) {
   EXPECT_EQ(state->kampfz, 1000);
 }
 
-// A troop list whose 200 lines all hold a text is taken whole; one with an empty line or a
-// carriage return is read line by line, and a "\r" before the line end is still no part of the name.
-TEST(SaveFile, FullTroopListsLoadWholeAndOnesWithAnEmptyLineOrACarriageReturnLineByLine) {
+// A troop list whose 200 lines all hold a text is taken whole, and one with an empty line is read
+// line by line; either way a "\r" before the line end is no part of the name.
+TEST(SaveFile, TroopListsLoadWholeOrLineByLineAndNeverKeepTheCarriageReturnOfALineEnd) {
   constexpr int kFirstList = 10;  // Anna's troops of race 0 at the first location, after 10 lines
   std::vector<std::string> lines = zeroLines();
   lines[kFirstList + 4] = "Trupp\r";
@@ -368,6 +368,13 @@ TEST(SaveFile, FullTroopListsLoadWholeAndOnesWithAnEmptyLineOrACarriageReturnLin
 
   lines[kFirstList + 4] = "Trupp";
   EXPECT_EQ(writeSaveFile(*state), joinLines(lines));
+
+  // A Windows file's empty and full lists are taken whole as well.
+  const auto known = campaignWithKnownValues();
+  known->planetenliste[3].troops[2][1].fill("Voll");
+  auto loaded = makeCampaignState();
+  ASSERT_TRUE(readSaveFile(writeSaveFile(*known, "\r\n"), *loaded));
+  EXPECT_TRUE(*loaded == *known);
 }
 
 TEST(SaveFile, TheLastLineEndMayBeMissing) {

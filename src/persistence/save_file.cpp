@@ -19,35 +19,67 @@ namespace {
 // Longest int in decimal: "-2147483648".
 constexpr std::size_t kMaxNumberLength = 11;
 
-// An empty troop list as the file holds it with "\n" line ends.
+// An empty troop list as the file holds it with "\n" and with "\r\n" line ends.
 constexpr std::array<char, kTroopSlots> kEmptyTroopLines = [] {
   std::array<char, kTroopSlots> lines{};
   lines.fill('\n');
   return lines;
 }();
+constexpr std::array<char, 2 * kTroopSlots> kEmptyCrLfTroopLines = [] {
+  std::array<char, 2 * kTroopSlots> lines{};
+  for (std::size_t index = 0; index < lines.size(); index += 2) {
+    lines[index] = '\r';
+    lines[index + 1] = '\n';
+  }
+  return lines;
+}();
 
-// Whether no line of `lines` (each ended by "\n") is empty and no "\r" stands anywhere, so the
-// lines are the texts themselves. Sixteen bytes are compared at once, as in countLineEnds: a line
-// end right after a line end, or a carriage return.
-bool eachLineHoldsText(std::string_view lines) {
+// What a stretch of "\n"-ended lines holds besides its texts.
+struct LineFacts {
+  bool emptyLine = false;
+  bool carriageReturn = false;
+};
+
+// Sixteen bytes are compared at once, as in countLineEnds: a line end right after a line end, and
+// a carriage return anywhere.
+LineFacts factsOf(std::string_view lines) {
   using Bytes = signed char __attribute__((vector_size(16)));
-  if (lines.front() == '\n' || lines.front() == '\r') return false;
-  Bytes found = {};
+  Bytes emptyLines = {};
+  Bytes carriageReturns = {};
   std::size_t index = 1;
   for (; index + sizeof(Bytes) <= lines.size(); index += sizeof(Bytes)) {
     Bytes bytes;
     Bytes before;
     std::memcpy(&bytes, lines.data() + index, sizeof(Bytes));
     std::memcpy(&before, lines.data() + index - 1, sizeof(Bytes));
-    found |= (bytes == '\r') | ((bytes == '\n') & (before == '\n'));
+    emptyLines |= (bytes == '\n') & (before == '\n');
+    carriageReturns |= bytes == '\r';
   }
+  LineFacts facts{lines.front() == '\n', lines.front() == '\r'};
   for (std::size_t lane = 0; lane < sizeof(Bytes); ++lane) {
-    if (found[lane] != 0) return false;
+    facts.emptyLine = facts.emptyLine || emptyLines[lane] != 0;
+    facts.carriageReturn = facts.carriageReturn || carriageReturns[lane] != 0;
   }
   for (; index < lines.size(); ++index) {
-    if (lines[index] == '\r' || (lines[index] == '\n' && lines[index - 1] == '\n')) return false;
+    facts.emptyLine = facts.emptyLine || (lines[index] == '\n' && lines[index - 1] == '\n');
+    facts.carriageReturn = facts.carriageReturn || lines[index] == '\r';
   }
-  return true;
+  return facts;
+}
+
+// The lines with the "\r" dropped that a line may have before its "\n", as every line is read.
+void dropCarriageReturnsAtLineEnds(std::string_view lines, std::string& out) {
+  out.resize(lines.size());
+  char* const begin = out.data();
+  char* end = begin;
+  for (const char c : lines) {
+    if (c == '\n' && end != begin && end[-1] == '\r') {
+      end[-1] = '\n';
+    } else {
+      *end++ = c;
+    }
+  }
+  out.resize(static_cast<std::size_t>(end - begin));
 }
 
 // A whole 32-bit number with an optional leading "-" and nothing else: no blanks, no "+".
@@ -190,13 +222,8 @@ class LineCursor {
   // Passes over an empty troop list in one step; false (and nothing passed) when the next lines
   // are anything else.
   bool skipEmptyTroopList() {
-    if (rest_.size() < kEmptyTroopLines.size() ||
-        std::memcmp(rest_.data(), kEmptyTroopLines.data(), kEmptyTroopLines.size()) != 0) {
-      return false;
-    }
-    rest_.remove_prefix(kEmptyTroopLines.size());
-    lineNumber_ += kTroopSlots;
-    return true;
+    return skipIfNext({kEmptyTroopLines.data(), kEmptyTroopLines.size()}) ||
+           skipIfNext({kEmptyCrLfTroopLines.data(), kEmptyCrLfTroopLines.size()});
   }
 
   // The next line as a whole 32-bit number when its digits run right up to a "\n", as in a file
@@ -211,13 +238,20 @@ class LineCursor {
     return value;
   }
 
-  // The next 200 lines with their line ends when each holds a text of its own: no line is empty
-  // and none ends in "\r"; else none, and nothing passed.
-  std::optional<std::string_view> takeFullTroopList() {
+  // The next 200 lines when each holds a text: "\n"-ended, without the "\r" before a line end (then
+  // copied into `scratch`). None, and nothing passed, when a line is empty.
+  std::optional<std::string_view> takeFullTroopList(std::string& scratch) {
     LineCursor after = *this;
     after.skip(kTroopSlots);
-    const std::string_view lines = rest_.substr(0, rest_.size() - after.rest_.size());
-    if (lines.empty() || lines.back() != '\n' || !eachLineHoldsText(lines)) return std::nullopt;
+    std::string_view lines = rest_.substr(0, rest_.size() - after.rest_.size());
+    if (lines.empty() || lines.back() != '\n') return std::nullopt;
+    LineFacts facts = factsOf(lines);
+    if (facts.carriageReturn) {
+      dropCarriageReturnsAtLineEnds(lines, scratch);
+      lines = scratch;
+      facts = factsOf(lines);
+    }
+    if (facts.emptyLine) return std::nullopt;
     *this = after;
     return lines;
   }
@@ -247,6 +281,14 @@ class LineCursor {
   std::string_view rest() const { return rest_; }
 
  private:
+  // Passes over the 200 lines of `lines` when the buffer goes on with exactly these bytes.
+  bool skipIfNext(std::string_view lines) {
+    if (!rest_.starts_with(lines)) return false;
+    rest_.remove_prefix(lines.size());
+    lineNumber_ += kTroopSlots;
+    return true;
+  }
+
   std::string_view rest_;
   int lineNumber_ = 0;
 };
@@ -297,6 +339,7 @@ struct LineChecker {
 // Second pass, over a checked file: assigns every value.
 struct LineLoader {
   LineCursor lines;
+  std::string scratch;  // a full troop list's lines without their carriage returns
 
   void text(std::string& value) {
     const std::string_view line = lines.next();
@@ -311,7 +354,7 @@ struct LineLoader {
       list.clear();
       return;
     }
-    if (const std::optional<std::string_view> full = lines.takeFullTroopList()) {
+    if (const std::optional<std::string_view> full = lines.takeFullTroopList(scratch)) {
       list.assignFullLines(*full);
       return;
     }
@@ -343,7 +386,7 @@ struct SavedScalars {
 // Values that are only wrong together: the saved round must lie before the round limit.
 ReadResult checkScalarsTogether(std::string_view scalarBlock) {
   SavedScalars scalars;
-  LineLoader loader{LineCursor(scalarBlock)};
+  LineLoader loader{LineCursor(scalarBlock), {}};
   walkScalarBlock(scalars, loader);
   if (scalars.runde >= scalars.endrunde) {
     return ReadResult{false, kSaveFileLines - 3, "a round limit above the current round"};
@@ -370,7 +413,7 @@ long long reachableAgentTotal(const FactionRecord& record, int faction) {
 // one entry, so the total must fit where one entry may go; recruiting never takes it further.
 ReadResult checkFactionsTogether(std::string_view factionBlock) {
   SavedFactions factions;
-  LineLoader loader{LineCursor(factionBlock)};
+  LineLoader loader{LineCursor(factionBlock), {}};
   walkFactionBlock(factions, loader);
   for (int faction = 0; faction < kFactionCount; ++faction) {
     if (reachableAgentTotal(factions.spielerliste[faction], faction) > kAgentCount.maximum) {
@@ -420,7 +463,7 @@ ReadResult checkSaveFile(std::string_view content, const CampaignState& layout) 
 ReadResult readSaveFile(std::string_view content, CampaignState& state) {
   // The check walks the live state only for the shape of the file; it changes nothing.
   if (ReadResult check = checkSaveFile(content, state); !check) return check;
-  LineLoader loader{LineCursor(content)};
+  LineLoader loader{LineCursor(content), {}};
   walkSaveFields(state, loader);
   return {};
 }
