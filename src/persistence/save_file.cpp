@@ -40,31 +40,24 @@ struct LineFacts {
   bool carriageReturn = false;
 };
 
-// Sixteen bytes are compared at once, as in countLineEnds: a line end right after a line end, and
-// a carriage return anywhere.
+// Sixteen bytes are looked at once, as in countLineEnds: a line end right after a line end, and a
+// carriage return anywhere.
 LineFacts factsOf(std::string_view lines) {
-  using Bytes = signed char __attribute__((vector_size(16)));
-  Bytes emptyLines = {};
-  Bytes carriageReturns = {};
+  ByteLanes emptyLines = {};
+  ByteLanes carriageReturns = {};
   std::size_t index = 1;
-  for (; index + sizeof(Bytes) <= lines.size(); index += sizeof(Bytes)) {
-    Bytes bytes;
-    Bytes before;
-    std::memcpy(&bytes, lines.data() + index, sizeof(Bytes));
-    std::memcpy(&before, lines.data() + index - 1, sizeof(Bytes));
-    emptyLines |= (bytes == '\n') & (before == '\n');
-    carriageReturns |= bytes == '\r';
+  for (; index + sizeof(ByteLanes) <= lines.size(); index += sizeof(ByteLanes)) {
+    const ByteLanes bytes = loadLanes(lines.data() + index);
+    emptyLines |= lanesHolding(bytes, '\n') & lanesHolding(loadLanes(lines.data() + index - 1), '\n');
+    carriageReturns |= lanesHolding(bytes, '\r');
   }
-  LineFacts facts{lines.front() == '\n', lines.front() == '\r'};
-  for (std::size_t lane = 0; lane < sizeof(Bytes); ++lane) {
-    facts.emptyLine = facts.emptyLine || emptyLines[lane] != 0;
-    facts.carriageReturn = facts.carriageReturn || carriageReturns[lane] != 0;
-  }
+  bool emptyLine = lines.front() == '\n' || anyLane(emptyLines);
+  bool carriageReturn = lines.front() == '\r' || anyLane(carriageReturns);
   for (; index < lines.size(); ++index) {
-    facts.emptyLine = facts.emptyLine || (lines[index] == '\n' && lines[index - 1] == '\n');
-    facts.carriageReturn = facts.carriageReturn || lines[index] == '\r';
+    emptyLine |= lines[index] == '\n' && lines[index - 1] == '\n';
+    carriageReturn |= lines[index] == '\r';
   }
-  return facts;
+  return {emptyLine, carriageReturn};
 }
 
 // The lines with the "\r" dropped that a line may have before its "\n", as every line is read.
