@@ -54,6 +54,16 @@ std::string_view TroopList::operator[](int slot) const {
   return entryAt(offsetOf(slot)).name;
 }
 
+std::size_t TroopList::nameBytes() const {
+  // A line end follows each name; only a list with a line end in a name needs a walk. Most lists
+  // are empty, and counting the slots of one costs more than this test.
+  if (names_.empty()) return 0;
+  if (!lengthPrefixed_) return names_.size() - occupied_.count();
+  std::size_t bytes = 0;
+  for (const Unit& unit : *this) bytes += unit.name.size();
+  return bytes;
+}
+
 std::optional<std::string_view> TroopList::unitLines() const {
   if (lengthPrefixed_) return std::nullopt;
   return names_;
@@ -83,7 +93,6 @@ void TroopList::switchToLengthPrefixes() {
   prefixed.lengthPrefixed_ = true;
   for (const Unit& unit : *this) prefixed.appendEntry(unit.name);
   prefixed.occupied_ = occupied_;
-  prefixed.nameBytes_ = nameBytes_;
   *this = std::move(prefixed);
 }
 
@@ -100,10 +109,8 @@ void TroopList::set(int slot, std::string_view name) {
   }
   if (!lengthPrefixed_ && holdsLineEnd(name)) switchToLengthPrefixes();
   const std::size_t offset = offsetOf(slot);
-  const Entry old = occupied_[slot] ? entryAt(offset) : Entry{{}, offset};
-  nameBytes_ = nameBytes_ - old.name.size() + name.size();
-  const std::size_t bytes = entryBytes(name);
-  names_.replace(offset, old.next - offset, bytes, '\0');
+  const std::size_t oldEnd = occupied_[slot] ? entryAt(offset).next : offset;
+  names_.replace(offset, oldEnd - offset, entryBytes(name), '\0');
   writeEntry(name, names_.data() + offset);
   occupied_.set(slot);
 }
@@ -111,9 +118,7 @@ void TroopList::set(int slot, std::string_view name) {
 void TroopList::clear(int slot) {
   if (!occupied_[slot]) return;
   const std::size_t offset = offsetOf(slot);
-  const Entry entry = entryAt(offset);
-  nameBytes_ -= entry.name.size();
-  names_.erase(offset, entry.next - offset);
+  names_.erase(offset, entryAt(offset).next - offset);
   occupied_.reset(slot);
 }
 
@@ -125,19 +130,19 @@ void TroopList::fill(std::string_view name) {
   lengthPrefixed_ = holdsLineEnd(name);
   names_.reserve(entryBytes(name) * kTroopSlots);
   for (int slot = 0; slot < kTroopSlots; ++slot) appendEntry(name);
-  nameBytes_ = name.size() * kTroopSlots;
   occupied_.set();
 }
 
 void TroopList::assign(const std::array<std::string_view, kTroopSlots>& texts) {
   TroopList list;
+  std::size_t bytes = 0;
   std::size_t units = 0;
   for (std::string_view text : texts) {
     if (text.empty()) continue;
     ++units;
-    list.nameBytes_ += text.size();
+    bytes += text.size();
   }
-  list.names_.resize(list.nameBytes_ + units);  // one allocation of the exact size
+  list.names_.resize(bytes + units);  // one allocation of the exact size
   char* out = list.names_.data();
   for (int slot = 0; slot < kTroopSlots; ++slot) {
     const std::string_view text = texts[slot];
@@ -164,7 +169,6 @@ void TroopList::assignFullLines(std::string_view lines) {
   names_.assign(lines);
   lengthPrefixed_ = false;
   occupied_.set();
-  nameBytes_ = lines.size() - kTroopSlots;
 }
 
 bool TroopList::operator==(const TroopList& other) const {

@@ -63,7 +63,7 @@ class TroopList {
   // Which slots hold a unit.
   const std::bitset<kTroopSlots>& slots() const { return occupied_; }
   // The bytes of all units' names together.
-  std::size_t nameBytes() const { return nameBytes_; }
+  std::size_t nameBytes() const;
   // The units' names in slot order, each followed by "\n", as the lines of a file hold them; none
   // when a name holds a line end itself.
   std::optional<std::string_view> unitLines() const;
@@ -104,7 +104,6 @@ class TroopList {
   // bits a byte, high bit: more follow), then the name.
   std::string names_;
   bool lengthPrefixed_ = false;
-  std::size_t nameBytes_ = 0;  // kept, so that a writer can size its buffer without a walk
 };
 
 // Walks run in every save and every report, so their steps are inline.
