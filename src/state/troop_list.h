@@ -2,17 +2,15 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <bitset>
 #include <cstddef>
-#include <cstdint>
-#include <cstring>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "state/capacities.h"
+#include "state/line_ends.h"
 
 namespace vaskorath {
 
@@ -90,7 +88,6 @@ class TroopList {
     std::size_t next;  // where the following entry begins
   };
   Entry entryAt(std::size_t offset) const;
-  static std::size_t lineEndFrom(std::string_view names, std::size_t offset);
   static Entry lengthPrefixedEntry(std::string_view names, std::size_t offset);
   std::size_t offsetOf(int slot) const;
   std::size_t entryBytes(std::string_view name) const;
@@ -109,28 +106,8 @@ class TroopList {
 // Walks run in every save and every report, so their steps are inline.
 inline TroopList::Entry TroopList::entryAt(std::size_t offset) const {
   if (lengthPrefixed_) return lengthPrefixedEntry(names_, offset);
-  const std::size_t end = lineEndFrom(names_, offset);
+  const std::size_t end = findLineEnd(names_, offset);
   return {std::string_view(names_.data() + offset, end - offset), end + 1};
-}
-
-// Names are short: eight bytes are searched at once, which costs less than a call to a library
-// search for each name.
-inline std::size_t TroopList::lineEndFrom(std::string_view names, std::size_t offset) {
-  if constexpr (std::endian::native == std::endian::little) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080;
-    for (; offset + sizeof(std::uint64_t) <= names.size(); offset += sizeof(std::uint64_t)) {
-      std::uint64_t word;
-      std::memcpy(&word, names.data() + offset, sizeof word);
-      word ^= kOnes * '\n';  // a line end becomes a zero byte
-      // The lowest high bit set marks the first zero byte.
-      if (const std::uint64_t zeros = (word - kOnes) & ~word & kHighBits; zeros != 0) {
-        return offset + static_cast<std::size_t>(std::countr_zero(zeros)) / 8;
-      }
-    }
-  }
-  while (names[offset] != '\n') ++offset;
-  return offset;
 }
 
 inline TroopList::Entry TroopList::lengthPrefixedEntry(std::string_view names, std::size_t offset) {
