@@ -313,6 +313,29 @@ TEST(SaveFile, ReadingKeepsWhatIsNotSavedAndReplacesEverythingElse) {
   EXPECT_EQ(target->runde, 9);
 }
 
+// Most march indices hold nothing and go through in runs; the indices in use between them, each with
+// one record of its own, must stand at their lines and read back into a campaign that held
+// something at every index.
+TEST(SaveFile, EmptyMarchIndicesAroundUsedOnesWriteAsFieldByFieldAndReadBackOverAnything) {
+  const auto saved = campaignWithKnownValues();
+  saved->eventslist[2][99].label = "Gefecht am Rand";
+  saved->spionageliste[2].locationReports[99].expiryRound = 5;
+  saved->spionageliste[3].marchReports[100].troops.set(7, "Spaeher");
+  saved->spmarschliste[3][998] = -1;
+  const std::string file = writeSaveFile(*saved);
+  std::string windowsFile = writeSaveFile(*saved, "\r\n");  // written field by field throughout
+  std::erase(windowsFile, '\r');
+  EXPECT_TRUE(file == windowsFile);
+
+  auto target = makeCampaignState();
+  for (int faction = 0; faction < kFactionCount; ++faction) {
+    for (int index = 0; index < kMarchCount; ++index) target->spmarschliste[faction][index] = 1;
+    target->eventslist[faction][kMarchCount - 1].fought = true;
+  }
+  ASSERT_TRUE(readSaveFile(file, *target));
+  EXPECT_TRUE(*target == *saved);
+}
+
 // Lines of a hand-made file: "0" everywhere (a valid text, number and flag alike), but for the
 // round, the round limit and the player count, which no campaign has at 0.
 std::vector<std::string> zeroLines() {
@@ -416,6 +439,8 @@ TEST_F(RefusedSaveFile, WhenTruncated) {
   lines.resize(1000);
   expectRefusedAt(read(lines), 1001, "3250689 lines, found 1000");
   expectRefusedAt(readSaveFile("", *state), 1, "3250689 lines, found 0");
+  lines[5] = "x";  // a bad number before the end does not hide the missing lines
+  expectRefusedAt(read(lines), 1001, "3250689 lines, found 1000");
 }
 
 TEST_F(RefusedSaveFile, WhenLonger) {

@@ -175,34 +175,49 @@ void walkLocationReport(Report& report, Visitor& visit) {
   visit.number(report.expiryRound, kStoredRound);
 }
 
-// Block 4: per faction and index j, march j, battle record j, march report j, location report j
-// (for the first 100 indices only) and the spmarschliste entry j.
+// March index j of a faction: march j, battle record j, march report j, location report j (for the
+// first 100 indices only) and the spmarschliste entry j.
+template <typename State, typename Visitor>
+void walkMarchIndex(State& state, int faction, int index, Visitor& visit) {
+  auto& march = state.marschliste[faction][index];
+  visit.number(march.arrivalRound, kStoredRound);
+  visit.text(march.reportText);
+  visit.number(march.duration, kDuration);
+  visit.number(march.visibilityScore, kVisibilityScore);
+  visit.text(march.reconMode);
+  visit.text(march.reservedText);
+  visit.number(march.reservedNumber, kAnyNumber);
+  visit.text(march.origin);
+  walkTroopList(march.units, visit);
+  visit.text(march.destination);
+  visit.text(march.orderText);
+  auto& battle = state.eventslist[faction][index];
+  visit.flag(battle.fought);
+  visit.text(battle.label);
+  visit.number(battle.number, kBattleNumber);
+  visit.text(battle.locationName);
+  visit.text(battle.locationKind);
+  auto& intel = state.spionageliste[faction];
+  walkMarchReport(intel.marchReports[index], visit);
+  if (index < kLocationReportCount) walkLocationReport(intel.locationReports[index], visit);
+  visit.number(state.spmarschliste[faction][index], kAnyNumber);
+}
+
+// Block 4: every march index of factions 0 to 5. Most indices of a campaign hold nothing at all: a
+// visitor with restingMarchIndices(state, faction, index) may take a run of such indices from
+// `index` on in one step and returns how many it took; none has this one walked field by field.
 template <typename State, typename Visitor>
 void walkMarchBlock(State& state, Visitor& visit) {
   for (int faction = 0; faction < kFactionCount; ++faction) {
-    auto& intel = state.spionageliste[faction];
-    for (int index = 0; index < kMarchCount; ++index) {
-      auto& march = state.marschliste[faction][index];
-      visit.number(march.arrivalRound, kStoredRound);
-      visit.text(march.reportText);
-      visit.number(march.duration, kDuration);
-      visit.number(march.visibilityScore, kVisibilityScore);
-      visit.text(march.reconMode);
-      visit.text(march.reservedText);
-      visit.number(march.reservedNumber, kAnyNumber);
-      visit.text(march.origin);
-      walkTroopList(march.units, visit);
-      visit.text(march.destination);
-      visit.text(march.orderText);
-      auto& battle = state.eventslist[faction][index];
-      visit.flag(battle.fought);
-      visit.text(battle.label);
-      visit.number(battle.number, kBattleNumber);
-      visit.text(battle.locationName);
-      visit.text(battle.locationKind);
-      walkMarchReport(intel.marchReports[index], visit);
-      if (index < kLocationReportCount) walkLocationReport(intel.locationReports[index], visit);
-      visit.number(state.spmarschliste[faction][index], kAnyNumber);
+    for (int index = 0; index < kMarchCount;) {
+      if constexpr (requires { visit.restingMarchIndices(state, faction, index); }) {
+        if (const int taken = visit.restingMarchIndices(state, faction, index); taken > 0) {
+          index += taken;
+          continue;
+        }
+      }
+      walkMarchIndex(state, faction, index, visit);
+      ++index;
     }
   }
 }

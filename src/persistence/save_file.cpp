@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <memory>
 #include <numeric>
 #include <optional>
 #include <utility>
@@ -89,6 +90,50 @@ std::size_t troopLineBytes(const TroopList& list, std::size_t lineEndBytes) {
   return list.nameBytes() + kTroopSlots * lineEndBytes;
 }
 
+// Whether every record of march index `index` of `faction` holds its default, as in a fresh campaign,
+// where each of the 6,000 indices is at rest.
+bool marchIndexAtRest(const CampaignState& state, int faction, int index) {
+  static const MarchRecord noMarch;
+  static const BattleRecord noBattle;
+  static const MarchReport noMarchReport;
+  static const LocationReport noLocationReport;
+  const IntelDatabase& intel = state.spionageliste[faction];
+  return state.marschliste[faction][index] == noMarch && state.eventslist[faction][index] == noBattle &&
+         intel.marchReports[index] == noMarchReport &&
+         (index >= kLocationReportCount || intel.locationReports[index] == noLocationReport) &&
+         state.spmarschliste[faction][index] == 0;
+}
+
+// Sets every record of the march index to its default.
+void putMarchIndexAtRest(CampaignState& state, int faction, int index) {
+  state.marschliste[faction][index] = MarchRecord{};
+  state.eventslist[faction][index] = BattleRecord{};
+  IntelDatabase& intel = state.spionageliste[faction];
+  intel.marchReports[index] = MarchReport{};
+  if (index < kLocationReportCount) intel.locationReports[index] = LocationReport{};
+  state.spmarschliste[faction][index] = 0;
+}
+
+// The lines of march indices `first` to `end` - 1 of a faction whose indices are all at rest.
+class RestingMarchLines {
+ public:
+  static const RestingMarchLines& get();
+
+  std::string_view between(int first, int end) const {
+    return std::string_view(text_).substr(byteOffsets_[first], byteOffsets_[end] - byteOffsets_[first]);
+  }
+  static int lineCount(int first, int end) { return linesBefore(end) - linesBefore(first); }
+
+ private:
+  RestingMarchLines();
+  static int linesBefore(int index) {
+    return index * kLinesPerMarchIndex + std::min(index, kLocationReportCount) * kLinesPerLocationReport;
+  }
+
+  std::string text_;
+  std::array<std::size_t, kMarchCount + 1> byteOffsets_{};
+};
+
 // Exact size of the file; only needed for a campaign whose file outgrows the usual estimate.
 struct SizeCounter {
   std::size_t lineEndBytes;
@@ -139,6 +184,17 @@ class LineWriter {
     }
     emptyLines(kTroopSlots - slot);
   }
+  // A run of march indices at rest is one copy.
+  int restingMarchIndices(const CampaignState& state, int faction, int first) {
+    if (lineEnd_ != "\n") return 0;
+    int end = first;
+    while (end < kMarchCount && marchIndexAtRest(state, faction, end)) ++end;
+    const std::string_view lines = RestingMarchLines::get().between(first, end);
+    reserve(lines.size());
+    std::memcpy(cursor_, lines.data(), lines.size());
+    cursor_ += lines.size();
+    return end - first;
+  }
   void number(int value, ValueRange) {
     reserve(kMaxNumberLength + lineEnd_.size());
     cursor_ = std::to_chars(cursor_, cursor_ + kMaxNumberLength, value).ptr;
@@ -149,6 +205,8 @@ class LineWriter {
     *cursor_++ = value ? '1' : '0';
     endLine();
   }
+
+  std::size_t bytesWritten() const { return static_cast<std::size_t>(cursor_ - buffer_.data()); }
 
   std::string finish() && {
     buffer_.resize(static_cast<std::size_t>(cursor_ - buffer_.data()));
@@ -193,6 +251,23 @@ class LineWriter {
   char* cursor_;
 };
 
+const RestingMarchLines& RestingMarchLines::get() {
+  static const RestingMarchLines lines;
+  return lines;
+}
+
+// Written by the writer itself, field by field, so they follow the field order by construction.
+RestingMarchLines::RestingMarchLines() {
+  const std::unique_ptr<CampaignState> fresh = makeCampaignState();
+  LineWriter writer(*fresh, 2 * static_cast<std::size_t>(linesBefore(kMarchCount)), "\n");
+  for (int index = 0; index < kMarchCount; ++index) {
+    byteOffsets_[index] = static_cast<std::size_t>(writer.bytesWritten());
+    walkMarchIndex(*fresh, 0, index, writer);
+  }
+  byteOffsets_[kMarchCount] = writer.bytesWritten();
+  text_ = std::move(writer).finish();
+}
+
 // Hands out the lines of a buffer in order, without their "\n" or "\r\n".
 class LineCursor {
  public:
@@ -200,6 +275,7 @@ class LineCursor {
 
   std::string_view next() {
     ++lineNumber_;
+    if (rest_.empty()) pastTheEnd_ = true;
     // Most lines are empty slots: no search for them.
     if (!rest_.empty() && rest_.front() == '\n') {
       rest_.remove_prefix(1);
@@ -215,8 +291,18 @@ class LineCursor {
   // Passes over an empty troop list in one step; false (and nothing passed) when the next lines
   // are anything else.
   bool skipEmptyTroopList() {
-    return skipIfNext({kEmptyTroopLines.data(), kEmptyTroopLines.size()}) ||
-           skipIfNext({kEmptyCrLfTroopLines.data(), kEmptyCrLfTroopLines.size()});
+    return skipIfNext({kEmptyTroopLines.data(), kEmptyTroopLines.size()}, kTroopSlots) ||
+           skipIfNext({kEmptyCrLfTroopLines.data(), kEmptyCrLfTroopLines.size()}, kTroopSlots);
+  }
+
+  // Passes over the `count` lines of `lines` when the buffer goes on with exactly these bytes;
+  // false, and nothing passed, when it does not.
+  bool skipIfNext(std::string_view lines, int count) {
+    // The first byte tells most other lines apart without a call to compare them all.
+    if (rest_.empty() || lines.empty() || rest_.front() != lines.front() || !rest_.starts_with(lines)) return false;
+    rest_.remove_prefix(lines.size());
+    lineNumber_ += count;
+    return true;
   }
 
   // The next line as a whole 32-bit number when its digits run right up to a "\n", as in a file
@@ -267,24 +353,45 @@ class LineCursor {
       rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
       --count;
     }
+    if (count > 0) pastTheEnd_ = true;
   }
 
   int lineNumber() const { return lineNumber_; }
+  // Whether the lines handed out or passed over are exactly those of the buffer.
+  bool atTheEnd() const { return rest_.empty() && !pastTheEnd_; }
+  // Hands out nothing more: every later line is empty.
+  void abandon() {
+    rest_ = {};
+    pastTheEnd_ = true;
+  }
   // What is left of the buffer, from the next line on.
   std::string_view rest() const { return rest_; }
 
  private:
-  // Passes over the 200 lines of `lines` when the buffer goes on with exactly these bytes.
-  bool skipIfNext(std::string_view lines) {
-    if (!rest_.starts_with(lines)) return false;
-    rest_.remove_prefix(lines.size());
-    lineNumber_ += kTroopSlots;
-    return true;
-  }
-
   std::string_view rest_;
   int lineNumber_ = 0;
+  bool pastTheEnd_ = false;  // a line was asked for after the last one
 };
+
+// Passes over the run of march indices from `first` on that the file holds at rest. Each stretch
+// compared is twice the last, so a long run costs a few comparisons and a short one no more bytes
+// than it has; returns how many indices were passed.
+int skipRestingMarchIndices(LineCursor& lines, int first) {
+  const RestingMarchLines& resting = RestingMarchLines::get();
+  int end = first;
+  for (int step = 1; end < kMarchCount;) {
+    const int stretchEnd = std::min(kMarchCount, end + step);
+    if (lines.skipIfNext(resting.between(end, stretchEnd), RestingMarchLines::lineCount(end, stretchEnd))) {
+      end = stretchEnd;
+      step *= 2;
+    } else if (step > 1) {
+      step = 1;
+    } else {
+      break;
+    }
+  }
+  return end - first;
+}
 
 // First pass: checks every number and flag line; remembers the first bad one and where the
 // faction and the scalar blocks begin, for the checks that compare values of one block.
@@ -298,6 +405,10 @@ struct LineChecker {
   void troops(const TroopList&) {
     // No block begins inside a troop list, so passing one over whole misses no block start.
     if (!lines.skipEmptyTroopList()) lines.skip(kTroopSlots);
+  }
+  // March indices at rest hold nothing but defaults, each within its range.
+  int restingMarchIndices(const CampaignState&, int, int first) {
+    return result ? skipRestingMarchIndices(lines, first) : kMarchCount - first;
   }
   void number(int, ValueRange range) {
     noteBlockStart();
@@ -324,8 +435,11 @@ struct LineChecker {
     if (lines.lineNumber() == kSaveFileLines - kScalarBlockLines) scalarBlock = lines.rest();
   }
 
+  // Nothing after the first fault is looked at: the file is refused either way, and whether for
+  // this line or for its length is decided by a count of its own.
   void fail(std::string expected) {
     result = ReadResult{false, lines.lineNumber(), std::move(expected)};
+    lines.abandon();
   }
 };
 
@@ -354,6 +468,13 @@ struct LineLoader {
     std::array<std::string_view, kTroopSlots> texts;
     for (std::string_view& text : texts) text = lines.next();
     list.assign(texts);
+  }
+  int restingMarchIndices(CampaignState& state, int faction, int first) {
+    const int taken = skipRestingMarchIndices(lines, first);
+    for (int index = first; index < first + taken; ++index) {
+      if (!marchIndexAtRest(state, faction, index)) putMarchIndexAtRest(state, faction, index);
+    }
+    return taken;
   }
   void number(int& value, ValueRange) {
     std::optional<int> number = lines.nextPlainNumber();
@@ -445,9 +566,14 @@ std::string writeSaveFile(const CampaignState& state, std::string_view lineEnd) 
 }
 
 ReadResult checkSaveFile(std::string_view content, const CampaignState& layout) {
-  if (ReadResult count = checkLineCount(content); !count) return count;
   LineChecker checker{LineCursor(content), {}, {}, {}};
   walkSaveFields(layout, checker);
+  // A file of the wrong length is refused for its length before anything else. The walk takes
+  // exactly as many lines as a save has, so a file it ends on exactly has the right length and
+  // needs no count of its own.
+  if (!checker.lines.atTheEnd()) {
+    if (ReadResult count = checkLineCount(content); !count) return count;
+  }
   if (!checker.result) return checker.result;
   if (ReadResult together = checkFactionsTogether(checker.factionBlock); !together) return together;
   return checkScalarsTogether(checker.scalarBlock);

@@ -2,6 +2,7 @@
 #include "reports/svg_writer.h"
 
 #include <charconv>
+#include <iterator>
 
 namespace vaskorath {
 
@@ -15,8 +16,21 @@ void appendCharacterReference(std::string& out, unsigned char code) {
 
 }  // namespace
 
+// Characters written as they are: printable ASCII except the five that XML gives a meaning.
+bool isPlain(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  return code >= 0x20 && code < 0x80 && c != '&' && c != '<' && c != '>' && c != '"' && c != '\'';
+}
+
 void appendXmlText(std::string& out, std::string_view text) {
-  for (const char c : text) {
+  while (!text.empty()) {
+    // Most names are plain throughout: appended as one run.
+    std::size_t plain = 0;
+    while (plain < text.size() && isPlain(text[plain])) ++plain;
+    out.append(text.substr(0, plain));
+    if (plain == text.size()) return;
+    const char c = text[plain];
+    text.remove_prefix(plain + 1);
     const auto code = static_cast<unsigned char>(c);
     switch (c) {
       case '&': out += "&amp;"; continue;
@@ -30,11 +44,7 @@ void appendXmlText(std::string& out, std::string_view text) {
       case '\r': appendCharacterReference(out, code); continue;
       default: break;
     }
-    if (code >= 0x80) {
-      appendCharacterReference(out, code);
-    } else if (code >= 0x20) {
-      out += c;
-    }
+    if (code >= 0x80) appendCharacterReference(out, code);
   }
 }
 
@@ -93,12 +103,22 @@ void appendSquare(std::string& out, Point centre, int side, std::string_view fil
 void appendPolygon(std::string& out, Point centre, std::span<const Point> corners, std::string_view fill,
                    std::string_view outline) {
   out += "<polygon points=\"";
+  // The corners are put together in a buffer first: a battle map draws thousands of them.
+  constexpr std::size_t kIntBytes = 11;  // "-2147483648"
+  constexpr std::size_t kCornerBytes = 2 * kIntBytes + 2;  // two ints, a comma and a blank
+  char buffer[16 * kCornerBytes];
+  char* cursor = buffer;
   for (const Point& corner : corners) {
-    if (&corner != corners.data()) out += ' ';
-    appendNumber(out, centre.x + corner.x);
-    out += ',';
-    appendNumber(out, centre.y + corner.y);
+    if (cursor + kCornerBytes > std::end(buffer)) {
+      out.append(buffer, cursor);
+      cursor = buffer;
+    }
+    if (&corner != corners.data()) *cursor++ = ' ';
+    cursor = std::to_chars(cursor, cursor + kIntBytes, centre.x + corner.x).ptr;
+    *cursor++ = ',';
+    cursor = std::to_chars(cursor, cursor + kIntBytes, centre.y + corner.y).ptr;
   }
+  out.append(buffer, cursor);
   out += '"';
   appendAttribute(out, "fill", fill);
   out += outline;
