@@ -16,11 +16,15 @@ class CheckingFileSystem : public MemoryFileSystem {
   explicit CheckingFileSystem(const CampaignState& state) : state_(state) {}
 
   WriteResult writeFileAtomically(const std::string& name, std::string_view content) override;
+  WriteResult writeFileAtomicallyTaking(const std::string& name, std::string content) override;
 
   std::string fault;
   int autosaves = 0;
 
  private:
+  // Notes the first save that the loader would refuse.
+  void check(const std::string& name, std::string_view content);
+
   const CampaignState& state_;
 };
 

@@ -61,6 +61,11 @@ class FileSystem {
   // file as it was. The name may lead into a folder ("lagekarten/runde-3.svg"), which must exist;
   // the temporary file is made in that folder.
   virtual WriteResult writeFileAtomically(const std::string& name, std::string_view content) = 0;
+  // The same for content the caller gives up: a file system that keeps its files in memory keeps
+  // this string instead of a copy of it (a save is megabytes).
+  virtual WriteResult writeFileAtomicallyTaking(const std::string& name, std::string content) {
+    return writeFileAtomically(name, content);
+  }
   // Removes temporary files that an interrupted write left behind in the folder ("." for the
   // working directory).
   virtual void removeStaleTemporaries(const std::string& folder) = 0;

@@ -1,6 +1,8 @@
 // In-memory files: a map from name to content.
 #include "console/memory_file_system.h"
 
+#include <utility>
+
 namespace vaskorath {
 
 std::vector<SaveFileInfo> MemoryFileSystem::listSaveFiles() {
@@ -18,14 +20,25 @@ FileContent MemoryFileSystem::readFile(const std::string& name) {
   return {FileContent::Status::kRead, found->second};
 }
 
-WriteResult MemoryFileSystem::writeFileAtomically(const std::string& name, std::string_view content) {
+std::optional<WriteResult> MemoryFileSystem::refusalToWrite(const std::string& name) const {
   if (!writeFailureReason.empty()) return WriteResult{false, writeFailureReason};
   if (folders.contains(name)) return WriteResult{false, "an dieser Stelle steht ein Verzeichnis"};
   const std::size_t slash = name.rfind('/');
   if (slash != std::string::npos && !folders.contains(name.substr(0, slash))) {
     return WriteResult{false, "Datei oder Verzeichnis nicht gefunden"};
   }
+  return std::nullopt;
+}
+
+WriteResult MemoryFileSystem::writeFileAtomically(const std::string& name, std::string_view content) {
+  if (std::optional<WriteResult> refusal = refusalToWrite(name)) return *refusal;
   files[name].assign(content);  // a file written again keeps its memory
+  return {};
+}
+
+WriteResult MemoryFileSystem::writeFileAtomicallyTaking(const std::string& name, std::string content) {
+  if (std::optional<WriteResult> refusal = refusalToWrite(name)) return *refusal;
+  files[name] = std::move(content);
   return {};
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -14,6 +15,7 @@ class MemoryFileSystem : public FileSystem {
   std::vector<SaveFileInfo> listSaveFiles() override;
   FileContent readFile(const std::string& name) override;
   WriteResult writeFileAtomically(const std::string& name, std::string_view content) override;
+  WriteResult writeFileAtomicallyTaking(const std::string& name, std::string content) override;
   void removeStaleTemporaries(const std::string&) override {}
   WriteResult createFolder(const std::string& name) override;
   DirectoryLock lockWorkingDirectory() override { return lock; }
@@ -37,6 +39,10 @@ class MemoryFileSystem : public FileSystem {
   DirectoryLock lock;  // what claiming the directory gives
   std::vector<std::string> openedInViewer;
   std::string textLineEnd = "\n";  // "\r\n" stands in for a Windows system
+
+ private:
+  // Why a file of this name cannot be written; nothing when it can.
+  std::optional<WriteResult> refusalToWrite(const std::string& name) const;
 };
 
 }  // namespace vaskorath

@@ -80,7 +80,7 @@ bool isValidSaveName(std::string_view name) {
 }
 
 WriteResult saveCampaign(Game& game, const std::string& fileName) {
-  return game.files.writeFileAtomically(fileName, writeSaveFile(game.state, game.files.lineEnd()));
+  return game.files.writeFileAtomicallyTaking(fileName, writeSaveFile(game.state, game.files.lineEnd()));
 }
 
 void runNamedSaveDialogue(Game& game) {
