@@ -39,9 +39,9 @@ struct CampaignState {
   std::array<std::array<std::string, kInboxSize>, kMaxPlayers> spielernachrichten;
 
   std::array<FactionRecord, kFactionCount> spielerliste;
-  std::array<LocationRecord, kLocationCount> planetenliste;
-  std::array<std::array<MarchRecord, kMarchCount>, kFactionCount> marschliste;
-  std::array<std::array<BattleRecord, kBattleCount>, kFactionCount> eventslist;
+  RecordTable<LocationRecord, kLocationCount> planetenliste;
+  std::array<RecordTable<MarchRecord, kMarchCount>, kFactionCount> marschliste;
+  std::array<RecordTable<BattleRecord, kBattleCount>, kFactionCount> eventslist;
   std::array<IntelDatabase, kFactionCount> spionageliste;
   std::array<std::array<MercenaryOffer, kOfferCount>, kMaxPlayers> soeldnerliste;
   std::array<std::array<int, kMarchCount>, kFactionCount> spmarschliste{};
