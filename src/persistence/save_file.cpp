@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <numeric>
@@ -62,18 +64,31 @@ LineFacts factsOf(std::string_view lines) {
 }
 
 // The lines with the "\r" dropped that a line may have before its "\n", as every line is read.
+// Eight bytes are copied at a time up to the next "\r": a full troop list of a Windows file has one
+// in every line.
 void dropCarriageReturnsAtLineEnds(std::string_view lines, std::string& out) {
   out.resize(lines.size());
-  char* const begin = out.data();
-  char* end = begin;
-  for (const char c : lines) {
-    if (c == '\n' && end != begin && end[-1] == '\r') {
-      end[-1] = '\n';
-    } else {
-      *end++ = c;
+  char* end = out.data();  // never ahead of `index`, so eight bytes always fit
+  std::size_t index = 0;
+  const auto atLineEnd = [&](std::size_t at) { return at + 1 < lines.size() && lines[at + 1] == '\n'; };
+  if constexpr (std::endian::native == std::endian::little) {
+    while (index + sizeof(std::uint64_t) <= lines.size()) {
+      std::uint64_t word;
+      std::memcpy(&word, lines.data() + index, sizeof word);
+      std::memcpy(end, &word, sizeof word);  // only the bytes before a "\r" are kept
+      const std::uint64_t returns = markedBytes(word, '\r');
+      const std::size_t kept = returns == 0 ? sizeof word : static_cast<std::size_t>(std::countr_zero(returns)) / 8;
+      end += kept;
+      index += kept;
+      if (returns == 0) continue;
+      if (!atLineEnd(index)) *end++ = '\r';
+      ++index;
     }
   }
-  out.resize(static_cast<std::size_t>(end - begin));
+  for (; index < lines.size(); ++index) {
+    if (lines[index] != '\r' || !atLineEnd(index)) *end++ = lines[index];
+  }
+  out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 // A whole 32-bit number with an optional leading "-" and nothing else: no blanks, no "+".

@@ -60,19 +60,24 @@ inline std::size_t countLineEnds(std::string_view text) {
   return count;
 }
 
+// The high bit set in each byte of the word that holds `byte`: exact up to and including the lowest
+// such byte, which is all the searches below look at (a byte above it may be marked wrongly).
+inline std::uint64_t markedBytes(std::uint64_t word, char byte) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080;
+  word ^= kOnes * static_cast<unsigned char>(byte);  // the byte sought becomes a zero byte
+  return (word - kOnes) & ~word & kHighBits;
+}
+
 // Where the first "\n" from `offset` on stands; there must be one. Texts searched so are short
 // (the names of a troop list): eight bytes at a time cost less than a call to a library search.
 inline std::size_t findLineEnd(std::string_view text, std::size_t offset) {
   if constexpr (std::endian::native == std::endian::little) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080;
     for (; offset + sizeof(std::uint64_t) <= text.size(); offset += sizeof(std::uint64_t)) {
       std::uint64_t word;
       std::memcpy(&word, text.data() + offset, sizeof word);
-      word ^= kOnes * '\n';  // a line end becomes a zero byte
-      // The lowest high bit set marks the first zero byte.
-      if (const std::uint64_t zeros = (word - kOnes) & ~word & kHighBits; zeros != 0) {
-        return offset + static_cast<std::size_t>(std::countr_zero(zeros)) / 8;
+      if (const std::uint64_t lineEnds = markedBytes(word, '\n'); lineEnds != 0) {
+        return offset + static_cast<std::size_t>(std::countr_zero(lineEnds)) / 8;
       }
     }
   }
