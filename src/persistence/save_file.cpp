@@ -43,24 +43,50 @@ struct LineFacts {
   bool carriageReturn = false;
 };
 
-// Sixteen bytes are looked at once, as in countLineEnds: a line end right after a line end, and a
-// carriage return anywhere.
-LineFacts factsOf(std::string_view lines) {
+// The next lines of a buffer: how many bytes they take with their line ends, and how many there are
+// (fewer than asked for only when the buffer has no more line ends).
+struct LineStretch {
+  std::size_t bytes = 0;
+  int lines = 0;
+  LineFacts facts;  // only when asked for
+};
+
+// Measures the next `count` lines of `text`. Sixteen bytes are looked at once while the lines go on
+// beyond them; each byte of such a block is compared with the byte before it for empty lines.
+template <bool kWithFacts>
+LineStretch measureLines(std::string_view text, int count) {
+  LineStretch stretch;
+  const char* const data = text.data();
+  const auto takeByte = [&](std::size_t index) {
+    if (data[index] == '\n') {
+      ++stretch.lines;
+      if (kWithFacts && (index == 0 || data[index - 1] == '\n')) stretch.facts.emptyLine = true;
+    } else if (kWithFacts && data[index] == '\r') {
+      stretch.facts.carriageReturn = true;
+    }
+  };
+  std::size_t index = 0;
+  if (!text.empty() && count > 0) takeByte(index++);
   ByteLanes emptyLines = {};
   ByteLanes carriageReturns = {};
-  std::size_t index = 1;
-  for (; index + sizeof(ByteLanes) <= lines.size(); index += sizeof(ByteLanes)) {
-    const ByteLanes bytes = loadLanes(lines.data() + index);
-    emptyLines |= lanesHolding(bytes, '\n') & lanesHolding(loadLanes(lines.data() + index - 1), '\n');
-    carriageReturns |= lanesHolding(bytes, '\r');
+  for (; index + sizeof(ByteLanes) <= text.size(); index += sizeof(ByteLanes)) {
+    const ByteLanes bytes = loadLanes(data + index);
+    const ByteLanes lineEnds = lanesHolding(bytes, '\n');
+    const auto ends = static_cast<int>(laneSum(lineEnds));
+    if (stretch.lines + ends >= count) break;
+    stretch.lines += ends;
+    if constexpr (kWithFacts) {
+      emptyLines |= lineEnds & lanesHolding(loadLanes(data + index - 1), '\n');
+      carriageReturns |= lanesHolding(bytes, '\r');
+    }
   }
-  bool emptyLine = lines.front() == '\n' || anyLane(emptyLines);
-  bool carriageReturn = lines.front() == '\r' || anyLane(carriageReturns);
-  for (; index < lines.size(); ++index) {
-    emptyLine |= lines[index] == '\n' && lines[index - 1] == '\n';
-    carriageReturn |= lines[index] == '\r';
+  while (index < text.size() && stretch.lines < count) takeByte(index++);
+  stretch.bytes = index;
+  if constexpr (kWithFacts) {
+    stretch.facts.emptyLine |= anyLane(emptyLines);
+    stretch.facts.carriageReturn |= anyLane(carriageReturns);
   }
-  return {emptyLine, carriageReturn};
+  return stretch;
 }
 
 // The lines with the "\r" dropped that a line may have before its "\n", as every line is read.
@@ -335,18 +361,18 @@ class LineCursor {
   // The next 200 lines when each holds a text: "\n"-ended, without the "\r" before a line end (then
   // copied into `scratch`). None, and nothing passed, when a line is empty.
   std::optional<std::string_view> takeFullTroopList(std::string& scratch) {
-    LineCursor after = *this;
-    after.skip(kTroopSlots);
-    std::string_view lines = rest_.substr(0, rest_.size() - after.rest_.size());
-    if (lines.empty() || lines.back() != '\n') return std::nullopt;
-    LineFacts facts = factsOf(lines);
+    const LineStretch stretch = measureLines<true>(rest_, kTroopSlots);
+    if (stretch.lines < kTroopSlots) return std::nullopt;
+    std::string_view lines = rest_.substr(0, stretch.bytes);
+    LineFacts facts = stretch.facts;
     if (facts.carriageReturn) {
       dropCarriageReturnsAtLineEnds(lines, scratch);
       lines = scratch;
-      facts = factsOf(lines);
+      facts = measureLines<true>(lines, kTroopSlots).facts;
     }
     if (facts.emptyLine) return std::nullopt;
-    *this = after;
+    rest_.remove_prefix(stretch.bytes);
+    lineNumber_ += kTroopSlots;
     return lines;
   }
 
@@ -354,21 +380,14 @@ class LineCursor {
   // short, so this is much faster than taking them one by one.
   void skip(int count) {
     lineNumber_ += count;
-    constexpr std::size_t kBlock = 64;
-    while (count > 0 && !rest_.empty()) {
-      if (rest_.size() >= kBlock) {
-        const auto ends = static_cast<int>(countLineEnds(rest_.substr(0, kBlock)));
-        if (ends < count) {
-          count -= ends;
-          rest_.remove_prefix(kBlock);
-          continue;
-        }
-      }
-      const std::size_t end = rest_.find('\n');
-      rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
-      --count;
+    const LineStretch passed = measureLines<false>(rest_, count);
+    rest_.remove_prefix(passed.bytes);
+    int left = count - passed.lines;
+    if (left > 0 && !rest_.empty()) {  // a last line without its line end
+      rest_ = {};
+      --left;
     }
-    if (count > 0) pastTheEnd_ = true;
+    if (left > 0) pastTheEnd_ = true;
   }
 
   int lineNumber() const { return lineNumber_; }
