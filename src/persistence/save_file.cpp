@@ -3,15 +3,14 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
-#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <numeric>
 #include <optional>
 #include <utility>
 
+#include "persistence/line_cursor.h"
 #include "persistence/save_fields.h"
 #include "state/line_ends.h"
 
@@ -21,101 +20,6 @@ namespace {
 
 // Longest int in decimal: "-2147483648".
 constexpr std::size_t kMaxNumberLength = 11;
-
-// An empty troop list as the file holds it with "\n" and with "\r\n" line ends.
-constexpr std::array<char, kTroopSlots> kEmptyTroopLines = [] {
-  std::array<char, kTroopSlots> lines{};
-  lines.fill('\n');
-  return lines;
-}();
-constexpr std::array<char, 2 * kTroopSlots> kEmptyCrLfTroopLines = [] {
-  std::array<char, 2 * kTroopSlots> lines{};
-  for (std::size_t index = 0; index < lines.size(); index += 2) {
-    lines[index] = '\r';
-    lines[index + 1] = '\n';
-  }
-  return lines;
-}();
-
-// What a stretch of "\n"-ended lines holds besides its texts.
-struct LineFacts {
-  bool emptyLine = false;
-  bool carriageReturn = false;
-};
-
-// The next lines of a buffer: how many bytes they take with their line ends, and how many there are
-// (fewer than asked for only when the buffer has no more line ends).
-struct LineStretch {
-  std::size_t bytes = 0;
-  int lines = 0;
-  LineFacts facts;  // only when asked for
-};
-
-// Measures the next `count` lines of `text`. Sixteen bytes are looked at once while the lines go on
-// beyond them; each byte of such a block is compared with the byte before it for empty lines.
-template <bool kWithFacts>
-LineStretch measureLines(std::string_view text, int count) {
-  LineStretch stretch;
-  const char* const data = text.data();
-  const auto takeByte = [&](std::size_t index) {
-    if (data[index] == '\n') {
-      ++stretch.lines;
-      if (kWithFacts && (index == 0 || data[index - 1] == '\n')) stretch.facts.emptyLine = true;
-    } else if (kWithFacts && data[index] == '\r') {
-      stretch.facts.carriageReturn = true;
-    }
-  };
-  std::size_t index = 0;
-  if (!text.empty() && count > 0) takeByte(index++);
-  ByteLanes emptyLines = {};
-  ByteLanes carriageReturns = {};
-  for (; index + sizeof(ByteLanes) <= text.size(); index += sizeof(ByteLanes)) {
-    const ByteLanes bytes = loadLanes(data + index);
-    const ByteLanes lineEnds = lanesHolding(bytes, '\n');
-    const auto ends = static_cast<int>(laneSum(lineEnds));
-    if (stretch.lines + ends >= count) break;
-    stretch.lines += ends;
-    if constexpr (kWithFacts) {
-      emptyLines |= lineEnds & lanesHolding(loadLanes(data + index - 1), '\n');
-      carriageReturns |= lanesHolding(bytes, '\r');
-    }
-  }
-  while (index < text.size() && stretch.lines < count) takeByte(index++);
-  stretch.bytes = index;
-  if constexpr (kWithFacts) {
-    stretch.facts.emptyLine |= anyLane(emptyLines);
-    stretch.facts.carriageReturn |= anyLane(carriageReturns);
-  }
-  return stretch;
-}
-
-// The lines with the "\r" dropped that a line may have before its "\n", as every line is read.
-// Eight bytes are copied at a time up to the next "\r": a full troop list of a Windows file has one
-// in every line.
-void dropCarriageReturnsAtLineEnds(std::string_view lines, std::string& out) {
-  out.resize(lines.size());
-  char* end = out.data();  // never ahead of `index`, so eight bytes always fit
-  std::size_t index = 0;
-  const auto atLineEnd = [&](std::size_t at) { return at + 1 < lines.size() && lines[at + 1] == '\n'; };
-  if constexpr (std::endian::native == std::endian::little) {
-    while (index + sizeof(std::uint64_t) <= lines.size()) {
-      std::uint64_t word;
-      std::memcpy(&word, lines.data() + index, sizeof word);
-      std::memcpy(end, &word, sizeof word);  // only the bytes before a "\r" are kept
-      const std::uint64_t returns = markedBytes(word, '\r');
-      const std::size_t kept = returns == 0 ? sizeof word : static_cast<std::size_t>(std::countr_zero(returns)) / 8;
-      end += kept;
-      index += kept;
-      if (returns == 0) continue;
-      if (!atLineEnd(index)) *end++ = '\r';
-      ++index;
-    }
-  }
-  for (; index < lines.size(); ++index) {
-    if (lines[index] != '\r' || !atLineEnd(index)) *end++ = lines[index];
-  }
-  out.resize(static_cast<std::size_t>(end - out.data()));
-}
 
 // A whole 32-bit number with an optional leading "-" and nothing else: no blanks, no "+".
 std::optional<int> parseNumber(std::string_view line) {
@@ -308,104 +212,6 @@ RestingMarchLines::RestingMarchLines() {
   byteOffsets_[kMarchCount] = writer.bytesWritten();
   text_ = std::move(writer).finish();
 }
-
-// Hands out the lines of a buffer in order, without their "\n" or "\r\n".
-class LineCursor {
- public:
-  explicit LineCursor(std::string_view content) : rest_(content) {}
-
-  std::string_view next() {
-    ++lineNumber_;
-    if (rest_.empty()) pastTheEnd_ = true;
-    // Most lines are empty slots: no search for them.
-    if (!rest_.empty() && rest_.front() == '\n') {
-      rest_.remove_prefix(1);
-      return {};
-    }
-    const std::size_t end = rest_.find('\n');
-    std::string_view line = rest_.substr(0, end);
-    rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return line;
-  }
-
-  // Passes over an empty troop list in one step; false (and nothing passed) when the next lines
-  // are anything else.
-  bool skipEmptyTroopList() {
-    return skipIfNext({kEmptyTroopLines.data(), kEmptyTroopLines.size()}, kTroopSlots) ||
-           skipIfNext({kEmptyCrLfTroopLines.data(), kEmptyCrLfTroopLines.size()}, kTroopSlots);
-  }
-
-  // Passes over the `count` lines of `lines` when the buffer goes on with exactly these bytes;
-  // false, and nothing passed, when it does not.
-  bool skipIfNext(std::string_view lines, int count) {
-    // The first byte tells most other lines apart without a call to compare them all.
-    if (rest_.empty() || lines.empty() || rest_.front() != lines.front() || !rest_.starts_with(lines)) return false;
-    rest_.remove_prefix(lines.size());
-    lineNumber_ += count;
-    return true;
-  }
-
-  // The next line as a whole 32-bit number when its digits run right up to a "\n", as in a file
-  // the program wrote; else none, and nothing passed. No search for the line end first.
-  std::optional<int> nextPlainNumber() {
-    int value = 0;
-    const char* const end = rest_.data() + rest_.size();
-    const auto [stop, error] = std::from_chars(rest_.data(), end, value);
-    if (error != std::errc{} || stop == end || *stop != '\n') return std::nullopt;
-    ++lineNumber_;
-    rest_.remove_prefix(static_cast<std::size_t>(stop - rest_.data()) + 1);
-    return value;
-  }
-
-  // The next 200 lines when each holds a text: "\n"-ended, without the "\r" before a line end (then
-  // copied into `scratch`). None, and nothing passed, when a line is empty.
-  std::optional<std::string_view> takeFullTroopList(std::string& scratch) {
-    const LineStretch stretch = measureLines<true>(rest_, kTroopSlots);
-    if (stretch.lines < kTroopSlots) return std::nullopt;
-    std::string_view lines = rest_.substr(0, stretch.bytes);
-    LineFacts facts = stretch.facts;
-    if (facts.carriageReturn) {
-      dropCarriageReturnsAtLineEnds(lines, scratch);
-      lines = scratch;
-      facts = measureLines<true>(lines, kTroopSlots).facts;
-    }
-    if (facts.emptyLine) return std::nullopt;
-    rest_.remove_prefix(stretch.bytes);
-    lineNumber_ += kTroopSlots;
-    return lines;
-  }
-
-  // Passes over `count` lines, counting line ends a block of bytes at a time: most lines are
-  // short, so this is much faster than taking them one by one.
-  void skip(int count) {
-    lineNumber_ += count;
-    const LineStretch passed = measureLines<false>(rest_, count);
-    rest_.remove_prefix(passed.bytes);
-    int left = count - passed.lines;
-    if (left > 0 && !rest_.empty()) {  // a last line without its line end
-      rest_ = {};
-      --left;
-    }
-    if (left > 0) pastTheEnd_ = true;
-  }
-
-  int lineNumber() const { return lineNumber_; }
-  // Whether the lines handed out or passed over are exactly those of the buffer.
-  bool atTheEnd() const { return rest_.empty() && !pastTheEnd_; }
-  // Hands out nothing more: every later line is empty.
-  void abandon() {
-    rest_ = {};
-    pastTheEnd_ = true;
-  }
-  // What is left of the buffer, from the next line on.
-  std::string_view rest() const { return rest_; }
-
- private:
-  std::string_view rest_;
-  int lineNumber_ = 0;
-  bool pastTheEnd_ = false;  // a line was asked for after the last one
-};
 
 // Passes over the run of march indices from `first` on that the file holds at rest. Each stretch
 // compared is twice the last, so a long run costs a few comparisons and a short one no more bytes
