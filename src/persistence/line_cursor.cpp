@@ -42,8 +42,9 @@ struct LineStretch {
   LineFacts facts;  // only when asked for
 };
 
-// Measures the next `count` lines of `text`. Sixteen bytes are looked at once while the lines go on
-// beyond them; each byte of such a block is compared with the byte before it for empty lines.
+// Measures the next `count` lines of `text`. Blocks of 64 and then 16 bytes are looked at once
+// while the lines go on beyond them; each byte of a block is compared with the byte before it for
+// empty lines.
 template <bool kWithFacts>
 LineStretch measureLines(std::string_view text, int count) {
   LineStretch stretch;
@@ -56,21 +57,36 @@ LineStretch measureLines(std::string_view text, int count) {
       stretch.facts.carriageReturn = true;
     }
   };
+  if (text.empty() || count <= 0) return stretch;
   std::size_t index = 0;
-  if (!text.empty() && count > 0) takeByte(index++);
+  takeByte(index++);  // so that every block has a byte before it
   ByteLanes emptyLines = {};
   ByteLanes carriageReturns = {};
-  for (; index + sizeof(ByteLanes) <= text.size(); index += sizeof(ByteLanes)) {
-    const ByteLanes bytes = loadLanes(data + index);
-    const ByteLanes lineEnds = lanesHolding(bytes, '\n');
-    const auto ends = static_cast<int>(laneSum(lineEnds));
-    if (stretch.lines + ends >= count) break;
-    stretch.lines += ends;
-    if constexpr (kWithFacts) {
-      emptyLines |= lineEnds & lanesHolding(loadLanes(data + index - 1), '\n');
-      carriageReturns |= lanesHolding(bytes, '\r');
+  // Takes the blocks of `parts` times 16 bytes that end before the last line sought.
+  const auto takeBlocks = [&](std::size_t parts) {
+    for (; index + parts * sizeof(ByteLanes) <= text.size(); index += parts * sizeof(ByteLanes)) {
+      ByteLanes lineEnds = {};
+      ByteLanes empty = {};
+      ByteLanes returns = {};
+      for (std::size_t part = 0; part < parts; ++part) {
+        const char* const at = data + index + part * sizeof(ByteLanes);
+        const ByteLanes bytes = loadLanes(at);
+        const ByteLanes ends = lanesHolding(bytes, '\n');
+        lineEnds += ends;
+        if constexpr (kWithFacts) {
+          empty |= ends & lanesHolding(loadLanes(at - 1), '\n');
+          returns |= lanesHolding(bytes, '\r');
+        }
+      }
+      const auto ends = static_cast<int>(laneSum(lineEnds));
+      if (stretch.lines + ends >= count) return;
+      stretch.lines += ends;
+      emptyLines |= empty;
+      carriageReturns |= returns;
     }
-  }
+  };
+  takeBlocks(4);
+  takeBlocks(1);
   while (index < text.size() && stretch.lines < count) takeByte(index++);
   stretch.bytes = index;
   if constexpr (kWithFacts) {
