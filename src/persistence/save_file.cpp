@@ -246,7 +246,8 @@ struct LineChecker {
     // No block begins inside a troop list, so passing one over whole misses no block start.
     if (!lines.skipEmptyTroopList()) lines.skip(kTroopSlots);
   }
-  // March indices at rest hold nothing but defaults, each within its range.
+  // March indices at rest hold nothing but defaults, each within its range. After a fault the rest
+  // of the faction's indices are passed over unread.
   int restingMarchIndices(const CampaignState&, int, int first) {
     return result ? skipRestingMarchIndices(lines, first) : kMarchCount - first;
   }
