@@ -35,28 +35,36 @@ std::size_t troopLineBytes(const TroopList& list, std::size_t lineEndBytes) {
   return list.nameBytes() + kTroopSlots * lineEndBytes;
 }
 
-// Whether every record of march index `index` of `faction` holds its default, as in a fresh campaign,
-// where each of the 6,000 indices is at rest.
+// Whether a walk's fields hold nothing: no text, no unit, 0 and false, as every field of a fresh
+// campaign's march indices does.
+struct RestCheck {
+  bool atRest = true;
+
+  void text(const std::string& value) { atRest = atRest && value.empty(); }
+  void troops(const TroopList& list) { atRest = atRest && list.slots().none(); }
+  void number(int value, ValueRange) { atRest = atRest && value == 0; }
+  void flag(bool value) { atRest = atRest && !value; }
+};
+
+// Empties every field a walk passes.
+struct PutAtRest {
+  void text(std::string& value) { value.clear(); }
+  void troops(TroopList& list) { list.clear(); }
+  void number(int& value, ValueRange) { value = 0; }
+  void flag(bool& value) { value = false; }
+};
+
+// Whether every saved field of march index `index` of `faction` holds nothing. Asked through the
+// field walk itself, so a field added to the walk is never passed over unseen.
 bool marchIndexAtRest(const CampaignState& state, int faction, int index) {
-  static const MarchRecord noMarch;
-  static const BattleRecord noBattle;
-  static const MarchReport noMarchReport;
-  static const LocationReport noLocationReport;
-  const IntelDatabase& intel = state.spionageliste[faction];
-  return state.marschliste[faction][index] == noMarch && state.eventslist[faction][index] == noBattle &&
-         intel.marchReports[index] == noMarchReport &&
-         (index >= kLocationReportCount || intel.locationReports[index] == noLocationReport) &&
-         state.spmarschliste[faction][index] == 0;
+  RestCheck check;
+  walkMarchIndex(state, faction, index, check);
+  return check.atRest;
 }
 
-// Sets every record of the march index to its default.
 void putMarchIndexAtRest(CampaignState& state, int faction, int index) {
-  state.marschliste[faction][index] = MarchRecord{};
-  state.eventslist[faction][index] = BattleRecord{};
-  IntelDatabase& intel = state.spionageliste[faction];
-  intel.marchReports[index] = MarchReport{};
-  if (index < kLocationReportCount) intel.locationReports[index] = LocationReport{};
-  state.spmarschliste[faction][index] = 0;
+  PutAtRest put;
+  walkMarchIndex(state, faction, index, put);
 }
 
 // The lines of march indices `first` to `end` - 1 of a faction whose indices are all at rest.
@@ -206,6 +214,7 @@ RestingMarchLines::RestingMarchLines() {
   const std::unique_ptr<CampaignState> fresh = makeCampaignState();
   LineWriter writer(*fresh, 2 * static_cast<std::size_t>(linesBefore(kMarchCount)), "\n");
   for (int index = 0; index < kMarchCount; ++index) {
+    putMarchIndexAtRest(*fresh, 0, index);
     byteOffsets_[index] = static_cast<std::size_t>(writer.bytesWritten());
     walkMarchIndex(*fresh, 0, index, writer);
   }
@@ -312,9 +321,7 @@ struct LineLoader {
   }
   int restingMarchIndices(CampaignState& state, int faction, int first) {
     const int taken = skipRestingMarchIndices(lines, first);
-    for (int index = first; index < first + taken; ++index) {
-      if (!marchIndexAtRest(state, faction, index)) putMarchIndexAtRest(state, faction, index);
-    }
+    for (int index = first; index < first + taken; ++index) putMarchIndexAtRest(state, faction, index);
     return taken;
   }
   void number(int& value, ValueRange) {
